@@ -1,0 +1,27 @@
+# Entry points for people and CI. Each target installs what is missing first.
+BUILD ?= build
+JOBS ?= 2
+CMAKE_FLAGS ?=
+
+.PHONY: setup build test sanitize tsan locale-test clean
+
+setup:
+	@bash scripts/setup.sh
+
+build: setup
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_FLAGS) >/dev/null
+	cmake --build $(BUILD) -j $(JOBS)
+
+test: build
+	ctest --test-dir $(BUILD) -j $(JOBS) --output-on-failure
+
+# The whole suite under AddressSanitizer and UndefinedBehaviorSanitizer.
+sanitize: setup
+	$(MAKE) test BUILD=build-asan CMAKE_FLAGS="-DCMAKE_BUILD_TYPE=Debug -DEXCHCORE_SANITIZE=address,undefined"
+
+# The suite of the default build again under a comma-decimal locale.
+locale-test: build
+	LC_ALL=de_DE.UTF-8 ctest --test-dir $(BUILD) -j $(JOBS) --output-on-failure
+
+clean:
+	rm -rf build build-asan build-tsan

@@ -1,0 +1,255 @@
+#include <locale.h>
+#include <wctype.h>
+
+#include <cstdio>
+#include <string>
+
+#include "CodePage.h"
+#include "detail/CLocale.h"
+#include "qel_text.h"
+
+namespace qel_detail {
+locale_t CLocale() {
+  static locale_t loc = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(0));
+  return loc;
+}
+}  // namespace qel_detail
+
+namespace qel_text {
+namespace detail {
+
+namespace {
+// Length 0, capacity 0, then a zero character wide enough for either form.
+struct EmptyBlock {
+  StringHeader header;
+  unsigned short zero[2];
+};
+const EmptyBlock g_emptyBlock = {{0, 0}, {0, 0}};
+
+locale_t CaseLocale() {
+  static locale_t loc = [] {
+    locale_t l = newlocale(LC_CTYPE_MASK, "C.UTF-8", static_cast<locale_t>(0));
+    return l ? l : qel_detail::CLocale();
+  }();
+  return loc;
+}
+}  // namespace
+
+const StringHeader* const g_emptyHeader = &g_emptyBlock.header;
+
+bool IsSpace(unsigned c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
+
+unsigned FoldCase(unsigned c) {
+  if (c < 0x80) return c >= 'A' && c <= 'Z' ? c + 32 : c;
+  if (c >= 0xD800 && c <= 0xDFFF) return c;
+  return static_cast<unsigned>(towlower_l(static_cast<wint_t>(c), CaseLocale()));
+}
+
+void ConvertToWide(const char* src, size_t n, CQelStringT<unsigned short>& out) {
+  std::u16string w;
+  if (src && n) qel_cp::AnsiToUtf16(src, n, w);
+  out.Empty();
+  out.Append(reinterpret_cast<const unsigned short*>(w.data()), static_cast<int>(w.size()));
+}
+
+void ConvertToNarrow(const unsigned short* src, size_t n, CQelStringT<char>& out) {
+  std::string a;
+  if (src && n) qel_cp::Utf16ToAnsi(src, n, a);
+  out.Empty();
+  out.Append(a.data(), static_cast<int>(a.size()));
+}
+
+namespace {
+
+template <class T>
+void AppendPadded(CQelStringT<T>& out, const T* s, int n, int width, bool left) {
+  if (!left)
+    for (int i = n; i < width; ++i) out += T(' ');
+  out.Append(s, n);
+  if (left)
+    for (int i = n; i < width; ++i) out += T(' ');
+}
+
+template <class T>
+void AppendAscii(CQelStringT<T>& out, const char* s, int n) {
+  for (int i = 0; i < n; ++i) out += static_cast<T>(static_cast<unsigned char>(s[i]));
+}
+
+// A string argument of the other form, converted to this one.
+template <class T>
+CQelStringT<T> FromOther(const void* p);
+template <>
+CQelStringT<unsigned short> FromOther<unsigned short>(const void* p) {
+  return CQelStringT<unsigned short>(static_cast<const char*>(p));
+}
+template <>
+CQelStringT<char> FromOther<char>(const void* p) {
+  return CQelStringT<char>(static_cast<const unsigned short*>(p));
+}
+
+}  // namespace
+
+template <class T>
+void FormatInto(CQelStringT<T>& out, const T* fmt, va_list argsIn) {
+  va_list args;
+  va_copy(args, argsIn);
+  CQelStringT<T> result;
+  qel_detail::CLocaleScope cLocale;
+  const T* p = fmt;
+  while (p && *p) {
+    if (*p != '%') {
+      result += *p++;
+      continue;
+    }
+    const T* specStart = p++;
+    if (*p == '%') {
+      result += T('%');
+      ++p;
+      continue;
+    }
+    std::string spec = "%";
+    bool left = false;
+    while (*p == '-' || *p == '+' || *p == ' ' || *p == '#' || *p == '0') {
+      if (*p == '-') left = true;
+      spec += static_cast<char>(*p++);
+    }
+    int width = -1, precision = -1;
+    if (*p == '*') {
+      width = va_arg(args, int);
+      if (width < 0) {
+        left = true;
+        spec += '-';
+        width = -width;
+      }
+      spec += std::to_string(width);
+      ++p;
+    } else {
+      while (*p >= '0' && *p <= '9') {
+        width = (width < 0 ? 0 : width * 10) + (*p - '0');
+        spec += static_cast<char>(*p++);
+        if (width > 100000) width = 100000;
+      }
+    }
+    if (*p == '.') {
+      spec += '.';
+      ++p;
+      precision = 0;
+      if (*p == '*') {
+        precision = va_arg(args, int);
+        spec += std::to_string(precision < 0 ? 0 : precision);
+        ++p;
+      } else {
+        while (*p >= '0' && *p <= '9') {
+          precision = precision * 10 + (*p - '0');
+          spec += static_cast<char>(*p++);
+          if (precision > 100000) precision = 100000;
+        }
+      }
+    }
+    enum { NONE, SHORT, LONG, LONGLONG, SIZE } len = NONE;
+    bool forceWide = false, forceNarrow = false;
+    for (;;) {
+      if (*p == 'h') {
+        len = SHORT;
+        forceNarrow = true;
+      } else if (*p == 'l') {
+        len = len == LONG ? LONGLONG : LONG;
+        forceWide = true;
+      } else if (*p == 'z') {
+        len = SIZE;
+      } else if (*p == 'I' && p[1] == '6' && p[2] == '4') {
+        len = LONGLONG;
+        p += 2;
+      } else {
+        break;
+      }
+      ++p;
+    }
+    T conv = *p;
+    if (!conv) {
+      result.Append(specStart, static_cast<int>(p - specStart));
+      break;
+    }
+    ++p;
+    char buf[512];
+    int n = 0;
+    switch (conv) {
+      case 'd':
+      case 'i':
+      case 'u':
+      case 'x':
+      case 'X':
+      case 'o': {
+        std::string s = spec;
+        if (len == LONG || len == LONGLONG) s += "ll";
+        s += static_cast<char>(conv);
+        long long v;
+        if (len == LONG) v = va_arg(args, long);
+        else if (len == LONGLONG) v = va_arg(args, long long);
+        else if (len == SIZE) v = static_cast<long long>(va_arg(args, size_t));
+        else v = va_arg(args, int);
+        if (conv != 'd' && conv != 'i' && len == NONE) v = static_cast<unsigned>(v);
+        n = std::snprintf(buf, sizeof buf, s.c_str(), v);
+        AppendAscii(result, buf, n < 0 ? 0 : n < static_cast<int>(sizeof buf) ? n : static_cast<int>(sizeof buf) - 1);
+        break;
+      }
+      case 'e':
+      case 'E':
+      case 'f':
+      case 'F':
+      case 'g':
+      case 'G':
+      case 'a':
+      case 'A': {
+        std::string s = spec + static_cast<char>(conv);
+        double v = va_arg(args, double);
+        n = std::snprintf(nullptr, 0, s.c_str(), v);
+        if (n > 0) {
+          std::string big(static_cast<size_t>(n) + 1, '\0');
+          std::snprintf(&big[0], big.size(), s.c_str(), v);
+          AppendAscii(result, big.data(), n);
+        }
+        break;
+      }
+      case 'p': {
+        n = std::snprintf(buf, sizeof buf, "%p", va_arg(args, void*));
+        AppendAscii(result, buf, n);
+        break;
+      }
+      case 'c':
+      case 'C': {
+        T ch = static_cast<T>(va_arg(args, int));
+        AppendPadded(result, &ch, 1, width, left);
+        break;
+      }
+      case 's':
+      case 'S': {
+        bool other = (conv == 'S');
+        if (forceWide) other = sizeof(T) == 1;
+        if (forceNarrow) other = sizeof(T) == 2;
+        const void* arg = va_arg(args, const void*);
+        CQelStringT<T> text;
+        if (!arg)
+          text = CQelStringT<T>("(null)", 6);
+        else
+          text = other ? FromOther<T>(arg) : CQelStringT<T>(static_cast<const T*>(arg));
+        int count = text.GetLength();
+        if (precision >= 0 && precision < count) count = precision;
+        AppendPadded(result, static_cast<const T*>(text), count, width, left);
+        break;
+      }
+      default:
+        // Unknown conversion: keep it as written.
+        result.Append(specStart, static_cast<int>(p - specStart));
+        break;
+    }
+  }
+  va_end(args);
+  out = std::move(result);
+}
+
+template void FormatInto<unsigned short>(CQelStringT<unsigned short>&, const unsigned short*, va_list);
+template void FormatInto<char>(CQelStringT<char>&, const char*, va_list);
+
+}  // namespace detail
+}  // namespace qel_text
