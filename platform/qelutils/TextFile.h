@@ -63,8 +63,12 @@ class CTextFile {
   EEncoding m_eEncoding = ENCODING_ANSI;
   bool m_bWriting = false;
   bool m_bWriteFailed = false;
-  bool m_bAtStart = true;
+  int m_nBomBytes = 0;
 
   bool OpenStream(const CQelString& path, const char* mode);
   bool WriteBytes(const void* data, size_t size);
+  // Next UTF-16 unit in the file's byte order; false at the end.
+  bool ReadUnit(unsigned short& unit);
+  bool ReadWideLine(CQelString& line);
+  bool ReadNarrowLine(CQelString& line);
 };

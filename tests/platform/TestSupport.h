@@ -1,0 +1,75 @@
+// Test helpers of the platform tests: readable failure output for strings, and a private temporary
+// folder that is removed with everything in it at the end of the test.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <ostream>
+#include <string>
+
+#include "CodePage.h"
+#include "qel_text.h"
+
+namespace qel_text {
+inline void PrintTo(const CQelStringT<unsigned short>& s, std::ostream* os) {
+  std::string utf8;
+  qel_cp::Utf16ToEncoding("UTF-8", s, static_cast<size_t>(s.GetLength()), utf8);
+  *os << '"' << utf8 << '"';
+}
+inline void PrintTo(const CQelStringT<char>& s, std::ostream* os) { *os << '"' << static_cast<const char*>(s) << '"'; }
+}  // namespace qel_text
+
+class TempDir {
+ public:
+  TempDir() {
+    std::string pattern = (std::filesystem::temp_directory_path() / "qeltest-XXXXXX").string();
+    if (mkdtemp(&pattern[0])) m_path = pattern;
+    EXPECT_FALSE(m_path.empty());
+  }
+  ~TempDir() {
+    std::error_code ec;
+    std::filesystem::remove_all(m_path, ec);
+  }
+  TempDir(const TempDir&) = delete;
+  TempDir& operator=(const TempDir&) = delete;
+
+  const std::string& Path() const { return m_path; }
+  std::string Path(const std::string& name) const { return m_path + "/" + name; }
+  // The same as UTF-16 text (file names in tests are ASCII or UTF-8).
+  CQelString WPath(const std::string& name) const { return Wide(Path(name)); }
+
+  void Write(const std::string& name, const std::string& bytes) const {
+    std::ofstream out(Path(name), std::ios::binary);
+    out << bytes;
+  }
+  std::string Read(const std::string& name) const {
+    std::ifstream in(Path(name), std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  }
+  bool Exists(const std::string& name) const { return std::filesystem::exists(Path(name)); }
+
+  static CQelString Wide(const std::string& utf8) {
+    std::u16string w;
+    qel_cp::EncodingToUtf16("UTF-8", utf8.data(), utf8.size(), w);
+    return CQelString(reinterpret_cast<const unsigned short*>(w.data()), static_cast<int>(w.size()));
+  }
+  // UTF-8 text as UTF-16 bytes in either byte order, without byte-order mark.
+  static std::string Utf16Bytes(const std::string& utf8, bool littleEndian) {
+    std::u16string w;
+    qel_cp::EncodingToUtf16("UTF-8", utf8.data(), utf8.size(), w);
+    std::string bytes;
+    for (char16_t c : w) {
+      char lo = static_cast<char>(c & 0xFF), hi = static_cast<char>(c >> 8);
+      bytes += littleEndian ? lo : hi;
+      bytes += littleEndian ? hi : lo;
+    }
+    return bytes;
+  }
+
+ private:
+  std::string m_path;
+};
