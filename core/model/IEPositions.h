@@ -1,9 +1,13 @@
-// Plain coordinate values of the data model: CIEPosition2D (x, y) and CIEPosition3D (x, y, z),
-// in metres. Geodetic positions reuse CIEPosition3D with latitude, longitude in radians and
+// Plain coordinate values of the data model: CIEPosition2D (x, y), CIENamedPosition2D (a pair with
+// a name) and CIEPosition3D (x, y, z), in metres. Geodetic positions reuse CIEPosition3D with latitude, longitude in radians and
 // height in metres.
 #pragma once
 
+#include "IEInterfaces.h"
 #include "QelAlloc.h"
+#include "qel_text.h"
+
+#include <utility>
 
 struct CIEPosition2D {
   double x = 0.0;
@@ -27,6 +31,32 @@ struct CIEPosition2D {
   const double* GetCoordinates() const { return &x; }
 
   QEL_DECLARE_SHARED_ALLOCATION()
+};
+
+struct CIENamedPosition2D : public CIEPosition2D, public IIENameInterface {
+  CIENamedPosition2D() = default;
+  CIENamedPosition2D(CQelString name, double px, double py) : CIEPosition2D(px, py), m_strName(std::move(name)) {}
+  CIENamedPosition2D(const CIENamedPosition2D& o) : CIEPosition2D(o), IIENameInterface() { SetName(o.GetName()); }
+  CIENamedPosition2D& operator=(const CIENamedPosition2D& o) {
+    CIEPosition2D::operator=(o);
+    SetName(o.GetName());
+    return *this;
+  }
+  ~CIENamedPosition2D() override = default;
+
+  // Positions equal as CIEPosition2D (to 4 decimals) and names exactly equal.
+  bool operator==(const CIENamedPosition2D& o) const {
+    return CIEPosition2D::operator==(o) && GetName() == o.GetName();
+  }
+  bool operator!=(const CIENamedPosition2D& o) const { return !(*this == o); }
+
+  void SetName(const CQelString& name) override { m_strName = name; }
+  const CQelString& GetName() const override { return m_strName; }
+
+  QEL_DECLARE_SHARED_ALLOCATION()
+
+ private:
+  CQelString m_strName;
 };
 
 struct CIEPosition3D {

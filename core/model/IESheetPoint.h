@@ -1,0 +1,46 @@
+// CIESheetPoint: a point that carries several offset stations; the dataset can turn it into one
+// design point per station.
+#pragma once
+
+#include <memory>
+
+#include "IEObject.h"
+#include "IEStation.h"
+#include "QelAlloc.h"
+#include "qel_templ.h"
+#include "qel_text.h"
+
+class CIESheetPoint : public CIEObject {
+ public:
+  CIESheetPoint() = default;
+  ~CIESheetPoint() override;
+
+  EIEObjectsType GetType() const override { return IE_SHEET_POINT; }
+  EGroupType GetGroupType() const override { return GROUP_SHEET_POINT; }
+  CIEObject* clone() const override;
+  // Transforms every station; the offset members stay as they are.
+  void ShiftCoords(const CIEPosition3D& origin, double sx, double sy, double sz, double angle) override;
+  const IIEDrawProperties* GetDrawProperties() const override { return m_pDrawProps.get(); }
+  void SetDrawProperties(IIEDrawProperties* props) override { IEModelDetail::ReplaceOwned(m_pDrawProps, props); }
+  void SetName(const CQelString& name) override { m_strName = name; }
+  const CQelString& GetName() const override { return m_strName; }
+
+  int GetNumberOfStations() const { return m_stations.GetSize(); }
+  // Null for an index outside the stations.
+  const CIEOffsetStation* GetStation(int index) const {
+    return m_stations.IsValidIndex(index) ? m_stations[index] : nullptr;
+  }
+  // Appended and owned; null is ignored.
+  void AddStation(CIEOffsetStation* station);
+  // Deletes the station; false for an index outside the stations.
+  bool RemoveStation(int index);
+  // Assigns the given station's content to the stored one; the argument stays the caller's.
+  bool ChangeStation(int index, const CIEOffsetStation& station);
+
+  QEL_DECLARE_SHARED_ALLOCATION()
+
+ private:
+  qel_templ::CQelArray<CIEOffsetStation*> m_stations;
+  CQelString m_strName;
+  std::unique_ptr<IIEDrawProperties> m_pDrawProps;
+};
