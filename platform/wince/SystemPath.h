@@ -10,4 +10,6 @@ namespace qel_path {
 std::string ToSystemPath(const unsigned short* path);
 // UTF-8 bytes of the file system as UTF-16.
 std::u16string FromSystemPath(const char* path);
+// True when the file system has an entry (file, folder or other) of that name.
+bool PathExists(const unsigned short* path);
 }  // namespace qel_path

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "IEHelpers.h"
+#include "support/QelPrinters.h"
 
 using namespace IEAsciiFields;
 
