@@ -87,6 +87,29 @@ CQelStringT<char> FromOther<char>(const void* p) {
   return CQelStringT<char>(static_cast<const unsigned short*>(p));
 }
 
+// Appends what snprintf makes of one conversion, of any length.
+template <class T, class V>
+void AppendPrintf(CQelStringT<T>& out, const std::string& spec, V value) {
+  int n = std::snprintf(nullptr, 0, spec.c_str(), value);
+  if (n <= 0) return;
+  std::string text(static_cast<size_t>(n) + 1, '\0');
+  std::snprintf(&text[0], text.size(), spec.c_str(), value);
+  AppendAscii(out, text.data(), n);
+}
+
+// Widths and precisions beyond this are taken as this; nobody formats more by intent.
+constexpr int kMaxFieldWidth = 100000;
+
+template <class T>
+int ReadCount(const T*& p) {
+  int v = 0;
+  while (*p >= '0' && *p <= '9') {
+    v = v * 10 + (*p++ - '0');
+    if (v > kMaxFieldWidth) v = kMaxFieldWidth;
+  }
+  return v;
+}
+
 }  // namespace
 
 template <class T>
@@ -107,46 +130,41 @@ void FormatInto(CQelStringT<T>& out, const T* fmt, va_list argsIn) {
       ++p;
       continue;
     }
-    std::string spec = "%";
+    std::string flags;
     bool left = false;
     while (*p == '-' || *p == '+' || *p == ' ' || *p == '#' || *p == '0') {
       if (*p == '-') left = true;
-      spec += static_cast<char>(*p++);
+      flags += static_cast<char>(*p++);
     }
     int width = -1, precision = -1;
     if (*p == '*') {
+      ++p;
       width = va_arg(args, int);
       if (width < 0) {
         left = true;
-        spec += '-';
-        width = -width;
+        flags += '-';
+        width = width < -kMaxFieldWidth ? kMaxFieldWidth : -width;
+      } else if (width > kMaxFieldWidth) {
+        width = kMaxFieldWidth;
       }
-      spec += std::to_string(width);
-      ++p;
-    } else {
-      while (*p >= '0' && *p <= '9') {
-        width = (width < 0 ? 0 : width * 10) + (*p - '0');
-        spec += static_cast<char>(*p++);
-        if (width > 100000) width = 100000;
-      }
+    } else if (*p >= '0' && *p <= '9') {
+      width = ReadCount(p);
     }
     if (*p == '.') {
-      spec += '.';
       ++p;
-      precision = 0;
       if (*p == '*') {
-        precision = va_arg(args, int);
-        spec += std::to_string(precision < 0 ? 0 : precision);
         ++p;
+        precision = va_arg(args, int);  // negative: as if none was given
+        if (precision > kMaxFieldWidth) precision = kMaxFieldWidth;
       } else {
-        while (*p >= '0' && *p <= '9') {
-          precision = precision * 10 + (*p - '0');
-          spec += static_cast<char>(*p++);
-          if (precision > 100000) precision = 100000;
-        }
+        precision = ReadCount(p);
       }
     }
-    enum { NONE, SHORT, LONG, LONGLONG, SIZE } len = NONE;
+    // The spec for snprintf, rebuilt from the clamped values.
+    std::string spec = "%" + flags;
+    if (width >= 0) spec += std::to_string(width);
+    if (precision >= 0) spec += "." + std::to_string(precision);
+    enum { NONE, SHORT, LONG, LONGLONG, SIZE, LONGDOUBLE } len = NONE;
     bool forceWide = false, forceNarrow = false;
     for (;;) {
       if (*p == 'h') {
@@ -157,6 +175,8 @@ void FormatInto(CQelStringT<T>& out, const T* fmt, va_list argsIn) {
         forceWide = true;
       } else if (*p == 'z') {
         len = SIZE;
+      } else if (*p == 'L') {
+        len = LONGDOUBLE;
       } else if (*p == 'I' && p[1] == '6' && p[2] == '4') {
         len = LONGLONG;
         p += 2;
@@ -171,26 +191,29 @@ void FormatInto(CQelStringT<T>& out, const T* fmt, va_list argsIn) {
       break;
     }
     ++p;
-    char buf[512];
-    int n = 0;
     switch (conv) {
       case 'd':
-      case 'i':
+      case 'i': {
+        long long v;
+        if (len == LONG) v = va_arg(args, long);
+        else if (len == LONGLONG) v = va_arg(args, long long);
+        else if (len == SIZE) v = static_cast<long long>(static_cast<ptrdiff_t>(va_arg(args, size_t)));
+        else if (len == SHORT) v = static_cast<short>(va_arg(args, int));
+        else v = va_arg(args, int);
+        AppendPrintf(result, spec + "lld", v);
+        break;
+      }
       case 'u':
       case 'x':
       case 'X':
       case 'o': {
-        std::string s = spec;
-        if (len == LONG || len == LONGLONG) s += "ll";
-        s += static_cast<char>(conv);
-        long long v;
-        if (len == LONG) v = va_arg(args, long);
-        else if (len == LONGLONG) v = va_arg(args, long long);
-        else if (len == SIZE) v = static_cast<long long>(va_arg(args, size_t));
-        else v = va_arg(args, int);
-        if (conv != 'd' && conv != 'i' && len == NONE) v = static_cast<unsigned>(v);
-        n = std::snprintf(buf, sizeof buf, s.c_str(), v);
-        AppendAscii(result, buf, n < 0 ? 0 : n < static_cast<int>(sizeof buf) ? n : static_cast<int>(sizeof buf) - 1);
+        unsigned long long v;
+        if (len == LONG) v = va_arg(args, unsigned long);
+        else if (len == LONGLONG) v = va_arg(args, unsigned long long);
+        else if (len == SIZE) v = va_arg(args, size_t);
+        else if (len == SHORT) v = static_cast<unsigned short>(va_arg(args, unsigned));
+        else v = va_arg(args, unsigned);
+        AppendPrintf(result, spec + "ll" + static_cast<char>(conv), v);
         break;
       }
       case 'e':
@@ -200,22 +223,15 @@ void FormatInto(CQelStringT<T>& out, const T* fmt, va_list argsIn) {
       case 'g':
       case 'G':
       case 'a':
-      case 'A': {
-        std::string s = spec + static_cast<char>(conv);
-        double v = va_arg(args, double);
-        n = std::snprintf(nullptr, 0, s.c_str(), v);
-        if (n > 0) {
-          std::string big(static_cast<size_t>(n) + 1, '\0');
-          std::snprintf(&big[0], big.size(), s.c_str(), v);
-          AppendAscii(result, big.data(), n);
-        }
+      case 'A':
+        if (len == LONGDOUBLE)
+          AppendPrintf(result, spec + "L" + static_cast<char>(conv), va_arg(args, long double));
+        else
+          AppendPrintf(result, spec + static_cast<char>(conv), va_arg(args, double));
         break;
-      }
-      case 'p': {
-        n = std::snprintf(buf, sizeof buf, "%p", va_arg(args, void*));
-        AppendAscii(result, buf, n);
+      case 'p':
+        AppendPrintf(result, std::string("%p"), va_arg(args, void*));
         break;
-      }
       case 'c':
       case 'C': {
         T ch = static_cast<T>(va_arg(args, int));
@@ -239,7 +255,7 @@ void FormatInto(CQelStringT<T>& out, const T* fmt, va_list argsIn) {
         break;
       }
       default:
-        // Unknown conversion: keep it as written.
+        // Unknown conversion (also %n): kept as written, no argument taken.
         result.Append(specStart, static_cast<int>(p - specStart));
         break;
     }

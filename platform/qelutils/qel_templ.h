@@ -95,7 +95,7 @@ class CQelArray {
       CQelArray copy(src);
       return Append(copy);
     }
-    Reserve(m_nSize + src.m_nSize);
+    Grow(src.m_nSize);
     for (int i = 0; i < src.m_nSize; ++i) new (m_pData + m_nSize++) T(src.m_pData[i]);
     return old;
   }
@@ -139,11 +139,11 @@ class CQelArray {
       m_nSize = n;
       return;
     }
-    Reserve(n);
+    Grow(n - m_nSize);
     for (int i = m_nSize; i < n; ++i) new (m_pData + i) T();
     m_nSize = n;
   }
-  // Makes room for n elements without changing the count.
+  // Makes room for exactly n elements (when there is less) without changing the count.
   void Reserve(int n) {
     if (n > m_nMaxSize) Reallocate(n);
   }

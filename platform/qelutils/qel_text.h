@@ -266,7 +266,8 @@ class CQelStringT {
     int len = GetLength();
     if (minLength < len) minLength = len;
     T* p = Prepare(minLength, true);
-    p[minLength] = 0;
+    // Zeros after the text, so that ReleaseBuffer() without a length never meets stale memory.
+    for (int i = len; i <= minLength; ++i) p[i] = 0;
     return p;
   }
   T* GetBufferSetLength(int length) {
@@ -292,19 +293,17 @@ class CQelStringT {
 
   // printf-style formatting that never depends on the process locale. %s takes a zero-terminated
   // string of this form, %S (or %ls/%hs) one of the other form; %c a character of this form.
-  void Format(const T* fmt, ...) {
-    va_list args;
-    va_start(args, fmt);
-    detail::FormatInto(*this, fmt, args);
-    va_end(args);
+  // String objects of either form may be passed as they are: they go on as their text pointers
+  // (an object passed through a C "..." would not). Other class types do not compile.
+  template <class... A>
+  void Format(const T* fmt, const A&... args) {
+    FormatC(fmt, FormatArg(args)...);
+  }
+  template <class... A>
+  void Format(const U16* fmt, const A&... args) {
+    FormatC(reinterpret_cast<const T*>(fmt), FormatArg(args)...);
   }
   void FormatV(const T* fmt, va_list args) { detail::FormatInto(*this, fmt, args); }
-  void Format(const U16* fmt, ...) {
-    va_list args;
-    va_start(args, fmt);
-    detail::FormatInto(*this, reinterpret_cast<const T*>(fmt), args);
-    va_end(args);
-  }
 
   void Append(const T* s, int n) {
     if (!s || n <= 0) return;
@@ -336,6 +335,22 @@ class CQelStringT {
 
  private:
   T* m_pData;
+
+  void FormatC(const T* fmt, ...) {
+    va_list args;
+    va_start(args, fmt);
+    detail::FormatInto(*this, fmt, args);
+    va_end(args);
+  }
+  template <class A>
+  static const A& FormatArg(const A& a) {
+    static_assert(std::is_arithmetic<A>::value || std::is_enum<A>::value || std::is_pointer<A>::value ||
+                      std::is_array<A>::value || std::is_null_pointer<A>::value,
+                  "Format takes numbers, characters, pointers and CQelStringT objects");
+    return a;
+  }
+  static const unsigned short* FormatArg(const CQelStringT<unsigned short>& s) { return s.c_str(); }
+  static const char* FormatArg(const CQelStringT<char>& s) { return s.c_str(); }
 
   static T* EmptyData() noexcept {
     return const_cast<T*>(reinterpret_cast<const T*>(detail::g_emptyHeader + 1));

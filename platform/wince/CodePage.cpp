@@ -139,7 +139,7 @@ void Utf8ToUtf16(const char* src, size_t n, std::u16string& out) {
       ++i;
       continue;
     }
-    int len = c >= 0xF0 && c <= 0xF4 ? 4 : c >= 0xE0 ? 3 : c >= 0xC2 && c < 0xE0 ? 2 : 0;
+    int len = c >= 0xF0 && c <= 0xF4 ? 4 : c >= 0xE0 && c <= 0xEF ? 3 : c >= 0xC2 && c <= 0xDF ? 2 : 0;
     if (len == 0 || i + len > n) {
       out += u'\xFFFD';
       ++i;

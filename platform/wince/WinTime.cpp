@@ -31,9 +31,9 @@ FILETIME TimeToFileTime(time_t t) noexcept {
 
 time_t FileTimeToTime(const FILETIME& ft) noexcept {
   uint64_t ticks = (static_cast<uint64_t>(ft.dwHighDateTime) << 32) | ft.dwLowDateTime;
-  int64_t rel = static_cast<int64_t>(ticks - kFileTimeEpochOffset);
-  if (ticks < kFileTimeEpochOffset) rel = -static_cast<int64_t>((kFileTimeEpochOffset - ticks + 9999999) / 10000000) * 10000000;
-  return static_cast<time_t>(rel / 10000000);
+  // Whole seconds, rounded towards the past on both sides of 1970.
+  if (ticks >= kFileTimeEpochOffset) return static_cast<time_t>((ticks - kFileTimeEpochOffset) / 10000000);
+  return -static_cast<time_t>((kFileTimeEpochOffset - ticks + 9999999) / 10000000);
 }
 
 bool FileTimeToLocalFileTime(const FILETIME* utc, FILETIME* local) noexcept {

@@ -1,5 +1,5 @@
-// Test helpers of the platform tests: readable failure output for strings, and a private temporary
-// folder that is removed with everything in it at the end of the test.
+// Test helpers of the platform tests: readable failure output for strings, a scoped ANSI code
+// page, and a private temporary folder that is removed with everything in it at the end of the test.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -22,6 +22,19 @@ inline void PrintTo(const CQelStringT<unsigned short>& s, std::ostream* os) {
 }
 inline void PrintTo(const CQelStringT<char>& s, std::ostream* os) { *os << '"' << static_cast<const char*>(s) << '"'; }
 }  // namespace qel_text
+
+// Switches the ANSI code page for one test and back to UTF-8 at its end, also when it fails.
+class AnsiCodePageScope {
+ public:
+  explicit AnsiCodePageScope(const char* encoding) { m_ok = qel_cp::SetAnsiCodePage(encoding); }
+  ~AnsiCodePageScope() { qel_cp::SetAnsiCodePage(nullptr); }
+  AnsiCodePageScope(const AnsiCodePageScope&) = delete;
+  AnsiCodePageScope& operator=(const AnsiCodePageScope&) = delete;
+  bool Ok() const { return m_ok; }
+
+ private:
+  bool m_ok;
+};
 
 class TempDir {
  public:

@@ -103,7 +103,8 @@ TEST(TextFile, LineEndsOfEveryKind) {
 
 TEST(TextFile, AnsiCodePageFiles) {
   TempDir dir;
-  ASSERT_TRUE(qel_cp::SetAnsiCodePage("CP1252"));
+  AnsiCodePageScope cp1252("CP1252");
+  ASSERT_TRUE(cp1252.Ok());
   CTextFile out;
   ASSERT_TRUE(out.Create(dir.WPath("ansi.txt"), CTextFile::ENCODING_ANSI));
   out.WriteLine(u"Größe €");
@@ -115,7 +116,6 @@ TEST(TextFile, AnsiCodePageFiles) {
   CQelString line;
   ASSERT_TRUE(in.ReadLine(line));
   EXPECT_EQ(CQelString(u"Größe €"), line);
-  ASSERT_TRUE(qel_cp::SetAnsiCodePage(nullptr));
 }
 
 TEST(TextFile, FailuresAreReported) {
