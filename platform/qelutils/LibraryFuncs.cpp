@@ -89,14 +89,15 @@ void* BindLibrary(const CQelString& baseName) {
 
 CQelStringA LibraryFileName(const CQelString& libraryBaseName) {
   CQelString name(libraryBaseName);
-  if (name.GetLength() >= 4 && name.Right(4).CompareNoCase(u".dll") == 0) name = name.Left(name.GetLength() - 4);
+  if (name.GetLength() >= 4 && name.Right(4).CompareNoCase(u".dll") == 0)
+    name = name.Left(name.GetLength() - 4);
   if (name.IsEmpty() || name.FindOneOf(u"/\\") >= 0) return CQelStringA();
   std::string file = "lib" + qel_detail::ToFsPath(name) + ".so";
   return CQelStringA(file.c_str(), static_cast<int>(file.size()));
 }
 
 mandatory_error::QelErrorCode<bool> GetLibraryFunction(void*& handle, void*& entry, const char* entryName,
-                                                      const CQelString& libraryBaseName) {
+                                                       const CQelString& libraryBaseName) {
   entry = nullptr;
   bool boundHere = false;
   if (!handle) {
@@ -117,8 +118,9 @@ mandatory_error::QelErrorCode<bool> GetLibraryFunction(void*& handle, void*& ent
   return false;
 }
 
-mandatory_error::QelErrorCode<bool> GetLibraryFunction(void*& handle, void*& entry, const CQelString& entryName,
-                                                      const CQelString& libraryBaseName) {
+mandatory_error::QelErrorCode<bool> GetLibraryFunction(void*& handle, void*& entry,
+                                                       const CQelString& entryName,
+                                                       const CQelString& libraryBaseName) {
   return GetLibraryFunction(handle, entry, qel_detail::ToFsPath(entryName).c_str(), libraryBaseName);
 }
 

@@ -21,10 +21,11 @@
 // candidate file exists or loads, ERROR_PROC_NOT_FOUND (127) when the entry is missing. A library
 // bound by this call is unloaded again when its entry is missing, so that handle stays empty.
 mandatory_error::QelErrorCode<bool> GetLibraryFunction(void*& handle, void*& entry, const char* entryName,
-                                                      const CQelString& libraryBaseName);
+                                                       const CQelString& libraryBaseName);
 // entryName is converted to ASCII/UTF-8 for the lookup.
-mandatory_error::QelErrorCode<bool> GetLibraryFunction(void*& handle, void*& entry, const CQelString& entryName,
-                                                      const CQelString& libraryBaseName);
+mandatory_error::QelErrorCode<bool> GetLibraryFunction(void*& handle, void*& entry,
+                                                       const CQelString& entryName,
+                                                       const CQelString& libraryBaseName);
 
 // Unloads the library of handle (nothing when null) and sets handle to null.
 void FreeLibraryFunction(void*& handle);

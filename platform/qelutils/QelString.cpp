@@ -195,11 +195,16 @@ void FormatInto(CQelStringT<T>& out, const T* fmt, va_list argsIn) {
       case 'd':
       case 'i': {
         long long v;
-        if (len == LONG) v = va_arg(args, long);
-        else if (len == LONGLONG) v = va_arg(args, long long);
-        else if (len == SIZE) v = static_cast<long long>(static_cast<ptrdiff_t>(va_arg(args, size_t)));
-        else if (len == SHORT) v = static_cast<short>(va_arg(args, int));
-        else v = va_arg(args, int);
+        if (len == LONG)
+          v = va_arg(args, long);
+        else if (len == LONGLONG)
+          v = va_arg(args, long long);
+        else if (len == SIZE)
+          v = static_cast<long long>(static_cast<ptrdiff_t>(va_arg(args, size_t)));
+        else if (len == SHORT)
+          v = static_cast<short>(va_arg(args, int));
+        else
+          v = va_arg(args, int);
         AppendPrintf(result, spec + "lld", v);
         break;
       }
@@ -208,11 +213,16 @@ void FormatInto(CQelStringT<T>& out, const T* fmt, va_list argsIn) {
       case 'X':
       case 'o': {
         unsigned long long v;
-        if (len == LONG) v = va_arg(args, unsigned long);
-        else if (len == LONGLONG) v = va_arg(args, unsigned long long);
-        else if (len == SIZE) v = va_arg(args, size_t);
-        else if (len == SHORT) v = static_cast<unsigned short>(va_arg(args, unsigned));
-        else v = va_arg(args, unsigned);
+        if (len == LONG)
+          v = va_arg(args, unsigned long);
+        else if (len == LONGLONG)
+          v = va_arg(args, unsigned long long);
+        else if (len == SIZE)
+          v = va_arg(args, size_t);
+        else if (len == SHORT)
+          v = static_cast<unsigned short>(va_arg(args, unsigned));
+        else
+          v = va_arg(args, unsigned);
         AppendPrintf(result, spec + "ll" + static_cast<char>(conv), v);
         break;
       }

@@ -20,10 +20,14 @@ class Utf8Checker {
   bool Feed(unsigned char b) {
     if (m_need == 0) {
       if (b < 0x80) return b != 0;
-      if (b >= 0xC2 && b <= 0xDF) Start(1, b & 0x1F, 0x80);
-      else if (b >= 0xE0 && b <= 0xEF) Start(2, b & 0x0F, 0x800);
-      else if (b >= 0xF0 && b <= 0xF4) Start(3, b & 0x07, 0x10000);
-      else return false;
+      if (b >= 0xC2 && b <= 0xDF)
+        Start(1, b & 0x1F, 0x80);
+      else if (b >= 0xE0 && b <= 0xEF)
+        Start(2, b & 0x0F, 0x800);
+      else if (b >= 0xF0 && b <= 0xF4)
+        Start(3, b & 0x07, 0x10000);
+      else
+        return false;
       return true;
     }
     if ((b & 0xC0) != 0x80) return false;
@@ -94,7 +98,8 @@ Detection DetectPath(const CQelString& path) {
 
 }  // namespace
 
-CTextFile::CTextFile(int bufferSize) : m_nBufferSize(bufferSize < kMinBufferSize ? kMinBufferSize : bufferSize) {}
+CTextFile::CTextFile(int bufferSize)
+    : m_nBufferSize(bufferSize < kMinBufferSize ? kMinBufferSize : bufferSize) {}
 
 CTextFile::~CTextFile() { Close(); }
 

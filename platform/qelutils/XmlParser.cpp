@@ -62,15 +62,32 @@ CQelString EscapeValue(const CQelString& value) {
   for (int i = 0; i < value.GetLength(); ++i) {
     unsigned short c = value.GetAt(i);
     switch (c) {
-      case '&': out += u"&amp;"; break;
-      case '<': out += u"&lt;"; break;
-      case '>': out += u"&gt;"; break;
-      case '"': out += u"&quot;"; break;
-      case '\'': out += u"&apos;"; break;
-      case '\t': out += u"&#9;"; break;
-      case '\n': out += u"&#10;"; break;
-      case '\r': out += u"&#13;"; break;
-      default: out += IsForbiddenUnit(value, i) ? static_cast<unsigned short>(0xFFFD) : c;
+      case '&':
+        out += u"&amp;";
+        break;
+      case '<':
+        out += u"&lt;";
+        break;
+      case '>':
+        out += u"&gt;";
+        break;
+      case '"':
+        out += u"&quot;";
+        break;
+      case '\'':
+        out += u"&apos;";
+        break;
+      case '\t':
+        out += u"&#9;";
+        break;
+      case '\n':
+        out += u"&#10;";
+        break;
+      case '\r':
+        out += u"&#13;";
+        break;
+      default:
+        out += IsForbiddenUnit(value, i) ? static_cast<unsigned short>(0xFFFD) : c;
     }
   }
   return out;
@@ -108,7 +125,7 @@ int DecodeReference(const CQelString& s, int i, CQelString& out) {
   unsigned long cp = 0;
   for (int k = first; k < ref.GetLength(); ++k) {
     unsigned c = ref.GetAt(k);
-    int d = c >= '0' && c <= '9' ? static_cast<int>(c - '0')
+    int d = c >= '0' && c <= '9'          ? static_cast<int>(c - '0')
             : hex && c >= 'a' && c <= 'f' ? static_cast<int>(c - 'a' + 10)
             : hex && c >= 'A' && c <= 'F' ? static_cast<int>(c - 'A' + 10)
                                           : -1;
@@ -148,6 +165,8 @@ class CXmlTokenSink {
   }
   CXmlTokenSink(const CXmlTokenSink&) = delete;
   CXmlTokenSink& operator=(const CXmlTokenSink&) = delete;
+  CXmlTokenSink(CXmlTokenSink&&) = delete;
+  CXmlTokenSink& operator=(CXmlTokenSink&&) = delete;
 
   // Parses everything source delivers. read(buffer, size) returns the bytes read, or -1 on a
   // read error. Returns an XML_INIT_* result and fills parser on success.
@@ -229,7 +248,8 @@ class CXmlTokenSink {
     token.name = FromUtf8(name, std::strlen(name));
     CQelString attribs;
     for (const XML_Char** a = atts; a[0] && a[1]; a += 2)
-      attribs += CXmlParserBase::FormAttrib(FromUtf8(a[0], std::strlen(a[0])), FromUtf8(a[1], std::strlen(a[1])));
+      attribs +=
+          CXmlParserBase::FormAttrib(FromUtf8(a[0], std::strlen(a[0])), FromUtf8(a[1], std::strlen(a[1])));
     token.attribs = attribs.Mid(1);
     self->m_bRootSeen = true;
     self->m_open.push_back(OpenElement{self->m_tokens.size(), std::string()});
@@ -284,8 +304,11 @@ int CXmlParserBase::DoInitialize(const CQelString& path, CXmlParserBase& parser)
   CXmlTokenSink sink;
   if (parser.m_pTextFile && parser.m_pTextFile->IsOpen()) {
     CTextFile* file = parser.m_pTextFile;
-    return sink.Run([file](char* buf, size_t size) { return static_cast<long>(file->ReadBytes(buf, static_cast<int>(size))); },
-                    parser);
+    return sink.Run(
+        [file](char* buf, size_t size) {
+          return static_cast<long>(file->ReadBytes(buf, static_cast<int>(size)));
+        },
+        parser);
   }
   std::string name = qel_detail::ToFsPath(path);
   FILE* f = name.empty() ? nullptr : std::fopen(name.c_str(), "rb");

@@ -13,7 +13,8 @@ std::u16string FromUtf8(const std::string& bytes) {
 }
 std::string ToEncoding(const char* encoding, const std::u16string& text) {
   std::string out;
-  EXPECT_TRUE(qel_cp::Utf16ToEncoding(encoding, reinterpret_cast<const unsigned short*>(text.data()), text.size(), out));
+  EXPECT_TRUE(qel_cp::Utf16ToEncoding(encoding, reinterpret_cast<const unsigned short*>(text.data()),
+                                      text.size(), out));
   return out;
 }
 }  // namespace
@@ -32,9 +33,15 @@ TEST(CodePage, Utf8ToUtf16ReplacesEveryInvalidByte) {
       {"encoded surrogate", "\xED\xA0\x80", u"\uFFFD\uFFFD\uFFFD"},
       {"above U+10FFFF", "\xF4\x90\x80\x80", u"\uFFFD\uFFFD\uFFFD\uFFFD"},
       {"lead byte F5", "\xF5\x80\x80", u"\uFFFD\uFFFD\uFFFD"},
-      {"lead byte FF", "\xFF" "a", u"\uFFFDa"},
+      {"lead byte FF",
+       "\xFF"
+       "a",
+       u"\uFFFDa"},
       {"cut at the end", "a\xE2\x82", u"a\uFFFD\uFFFD"},
-      {"cut by ASCII", "\xE2\x82" "b", u"\uFFFD\uFFFDb"},
+      {"cut by ASCII",
+       "\xE2\x82"
+       "b",
+       u"\uFFFD\uFFFDb"},
       {"zero byte kept", std::string("a\0b", 3), std::u16string(u"a\0b", 3)},
   };
   for (const Case& c : cases) EXPECT_EQ(c.expected, FromUtf8(c.bytes)) << c.label;
@@ -42,8 +49,10 @@ TEST(CodePage, Utf8ToUtf16ReplacesEveryInvalidByte) {
 
 TEST(CodePage, Utf16ToUtf8MarksLoneSurrogates) {
   EXPECT_EQ("\xF0\x9F\x93\x8D", ToEncoding("UTF-8", u"\U0001F4CD"));
-  EXPECT_EQ("a?b", ToEncoding("UTF-8", std::u16string(u"a\xD83D" u"b")));
-  EXPECT_EQ("a?b", ToEncoding("UTF-8", std::u16string(u"a\xDCCD" u"b")));
+  EXPECT_EQ("a?b", ToEncoding("UTF-8", std::u16string(u"a\xD83D"
+                                                      u"b")));
+  EXPECT_EQ("a?b", ToEncoding("UTF-8", std::u16string(u"a\xDCCD"
+                                                      u"b")));
   EXPECT_EQ("a?", ToEncoding("UTF-8", std::u16string(u"a\xD83D")));
   EXPECT_EQ("??", ToEncoding("UTF-8", std::u16string(u"\xDCCD\xD83D")));
   EXPECT_EQ("\xE2\x82\xAC", ToEncoding("utf8", u"€"));  // spelling variants of UTF-8
@@ -56,9 +65,13 @@ TEST(CodePage, Cp1252AsTheAnsiCodePage) {
   EXPECT_FALSE(qel_cp::IsAnsiUtf8());
   EXPECT_EQ("CP1252", qel_cp::GetAnsiCodePage());
   CQelStringA narrow(reinterpret_cast<const unsigned short*>(u"Größe € 測 \U0001F4CD \xD800!"));
-  EXPECT_EQ(std::string("Gr\xF6\xDF" "e \x80 ? ? ?!"), std::string(narrow));
-  EXPECT_EQ(CQelString(u"Größe €"), CQelString("Gr\xF6\xDF" "e \x80"));
-  EXPECT_EQ(CQelString(u"a\uFFFDb"), CQelString("a\x81" "b"));  // a byte CP1252 leaves undefined
+  EXPECT_EQ(std::string("Gr\xF6\xDF"
+                        "e \x80 ? ? ?!"),
+            std::string(narrow));
+  EXPECT_EQ(CQelString(u"Größe €"), CQelString("Gr\xF6\xDF"
+                                               "e \x80"));
+  EXPECT_EQ(CQelString(u"a\uFFFDb"), CQelString("a\x81"
+                                                "b"));  // a byte CP1252 leaves undefined
   size_t units = 0;
   EXPECT_EQ(1u, qel_cp::AnsiBytesOfChar(reinterpret_cast<const unsigned short*>(u"é"), 1, &units));
   EXPECT_EQ(1u, units);
@@ -69,7 +82,8 @@ TEST(CodePage, UnknownEncodingsAreRefused) {
   EXPECT_TRUE(qel_cp::IsAnsiUtf8());
   EXPECT_EQ("UTF-8", qel_cp::GetAnsiCodePage());
   std::string narrow = "left alone";
-  EXPECT_FALSE(qel_cp::Utf16ToEncoding("x-no-such-encoding", reinterpret_cast<const unsigned short*>(u"a"), 1, narrow));
+  EXPECT_FALSE(qel_cp::Utf16ToEncoding("x-no-such-encoding", reinterpret_cast<const unsigned short*>(u"a"), 1,
+                                       narrow));
   EXPECT_TRUE(narrow.empty());
   std::u16string wide = u"left alone";
   EXPECT_FALSE(qel_cp::EncodingToUtf16("x-no-such-encoding", "a", 1, wide));

@@ -33,6 +33,8 @@ class PluginPathScope {
   }
   PluginPathScope(const PluginPathScope&) = delete;
   PluginPathScope& operator=(const PluginPathScope&) = delete;
+  PluginPathScope(PluginPathScope&&) = delete;
+  PluginPathScope& operator=(PluginPathScope&&) = delete;
 
  private:
   bool m_hadOld = false;

@@ -42,22 +42,13 @@ TEST_F(QelFormatsGerman, DoubleToString) {
     int decimals;
     const char16_t* expected;
   } cases[] = {
-      {0.1, -1, u"0.1"},
-      {1234.5, -1, u"1234.5"},
-      {1.0, -1, u"1"},
-      {1e300, -1, u"1e+300"},
-      {5e-324, -1, u"5e-324"},
-      {-2.5, -1, u"-2.5"},
-      {-0.0, -1, u"0"},
-      {1.5, 0, u"2"},
-      {2.5, 0, u"2"},
-      {1.005, 2, u"1.00"},  // 1.005 is a little below in binary
-      {-0.0001, 2, u"0.00"},
-      {-0.0, 3, u"0.000"},
-      {-1.25, 1, u"-1.2"},
-      {3.0, 3, u"3.000"},
+      {0.1, -1, u"0.1"},       {1234.5, -1, u"1234.5"}, {1.0, -1, u"1"},     {1e300, -1, u"1e+300"},
+      {5e-324, -1, u"5e-324"}, {-2.5, -1, u"-2.5"},     {-0.0, -1, u"0"},    {1.5, 0, u"2"},
+      {2.5, 0, u"2"},          {1.005, 2, u"1.00"},  // 1.005 is a little below in binary
+      {-0.0001, 2, u"0.00"},   {-0.0, 3, u"0.000"},     {-1.25, 1, u"-1.2"}, {3.0, 3, u"3.000"},
   };
-  for (const Case& c : cases) EXPECT_EQ(CQelString(c.expected), DoubleToString(c.value, c.decimals)) << c.value;
+  for (const Case& c : cases)
+    EXPECT_EQ(CQelString(c.expected), DoubleToString(c.value, c.decimals)) << c.value;
   EXPECT_EQ(42, DoubleToString(1.0, 99).GetLength());  // at most 40 decimals
   EXPECT_EQ(CQelString(u"inf"), DoubleToString(std::numeric_limits<double>::infinity()));
   EXPECT_EQ(CQelString(u"1e+308"), DoubleToString(1e308));
@@ -86,8 +77,8 @@ TEST_F(QelFormatsGerman, WideToNumberStopsAtTrailingCharacters) {
     double value;
     int used;
   } cases[] = {
-      {u"1.5", 1.5, 3},       {u"  -2.25e2xyz", -225.0, 9}, {u"1,5", 1.0, 1}, {u"abc", 0.0, 0},
-      {u"", 0.0, 0},          {u".5m", 0.5, 2},             {u"1.5\u00B0", 1.5, 3},
+      {u"1.5", 1.5, 3}, {u"  -2.25e2xyz", -225.0, 9}, {u"1,5", 1.0, 1}, {u"abc", 0.0, 0}, {u"", 0.0, 0},
+      {u".5m", 0.5, 2}, {u"1.5\u00B0", 1.5, 3},
   };
   for (const Case& c : cases) {
     const unsigned short* end = nullptr;
@@ -113,6 +104,9 @@ TEST(QelFormats, WriteString) {
   EXPECT_TRUE(WriteString(f, u"Größe;"));
   EXPECT_TRUE(WriteString(f, CQelString()));
   std::fclose(f);
-  EXPECT_EQ("Gr\xC3\xB6\xC3\x9F" "e;", dir.Read("w.txt"));
+  EXPECT_EQ(
+      "Gr\xC3\xB6\xC3\x9F"
+      "e;",
+      dir.Read("w.txt"));
   EXPECT_FALSE(WriteString(nullptr, u"x"));
 }

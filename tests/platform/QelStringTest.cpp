@@ -45,10 +45,13 @@ TEST(QelString, Construction) {
   EXPECT_EQ(CQelString(u"xxxx"), CQelString('x', 4));
   EXPECT_EQ(CQelString(), CQelString('x', 0));
   EXPECT_EQ(CQelString(), CQelString('x', -1));
-  EXPECT_EQ(CQelString(u"Größe"), CQelString("Gr\xC3\xB6\xC3\x9F" "e"));  // 8-bit text in the ANSI code page
+  EXPECT_EQ(CQelString(u"Größe"), CQelString("Gr\xC3\xB6\xC3\x9F"
+                                             "e"));  // 8-bit text in the ANSI code page
   EXPECT_EQ(CQelString(u"Gr"), CQelString("Gr\xC3\xB6", 2));
   CQelStringA narrow(W(u"Größe \U0001F4CD"));
-  EXPECT_EQ(std::string("Gr\xC3\xB6\xC3\x9F" "e \xF0\x9F\x93\x8D"), std::string(narrow));
+  EXPECT_EQ(std::string("Gr\xC3\xB6\xC3\x9F"
+                        "e \xF0\x9F\x93\x8D"),
+            std::string(narrow));
   EXPECT_EQ(12, narrow.GetLength());
   EXPECT_EQ(CQelString(u"Größe \U0001F4CD"), CQelString(static_cast<const char*>(narrow)));
 }
@@ -117,8 +120,10 @@ TEST(QelString, PiecesOutOfRange) {
   struct Case {
     int first, count;
     const char16_t* mid;
-  } mids[] = {{0, 3, u"abc"}, {4, 10, u"ef"}, {-3, 2, u"ab"}, {6, 1, u""}, {99, 1, u""}, {2, -1, u""}, {2, 0, u""}};
-  for (const Case& c : mids) EXPECT_EQ(CQelString(c.mid), s.Mid(c.first, c.count)) << c.first << "," << c.count;
+  } mids[] = {{0, 3, u"abc"}, {4, 10, u"ef"}, {-3, 2, u"ab"}, {6, 1, u""},
+              {99, 1, u""},   {2, -1, u""},   {2, 0, u""}};
+  for (const Case& c : mids)
+    EXPECT_EQ(CQelString(c.mid), s.Mid(c.first, c.count)) << c.first << "," << c.count;
   EXPECT_EQ(CQelString(u"cdef"), s.Mid(2));
   EXPECT_EQ(CQelString(u"abcdef"), s.Mid(-1));
   EXPECT_EQ(CQelString(u""), s.Left(-1));
@@ -138,8 +143,9 @@ TEST(QelString, EditingOutOfRange) {
     const char* label;
     int index, count;
     const char16_t* afterDelete;
-  } deletes[] = {{"middle", 2, 2, u"abef"}, {"past the end", 4, 99, u"abcd"}, {"at the end", 6, 1, u"abcdef"},
-                 {"negative index", -2, 1, u"bcdef"}, {"zero count", 1, 0, u"abcdef"}, {"negative count", 1, -3, u"abcdef"}};
+  } deletes[] = {{"middle", 2, 2, u"abef"},       {"past the end", 4, 99, u"abcd"},
+                 {"at the end", 6, 1, u"abcdef"}, {"negative index", -2, 1, u"bcdef"},
+                 {"zero count", 1, 0, u"abcdef"}, {"negative count", 1, -3, u"abcdef"}};
   for (const Case& c : deletes) {
     CQelString s(u"abcdef");
     int len = s.Delete(c.index, c.count);
@@ -234,28 +240,93 @@ TEST(QelString, FormatWide) {
     CQelString got;
     const char16_t* expected;
   } cases[] = {
-      {[] { CQelString s; s.Format(u"%d|%5d|%-5d|%05d|%+d", 42, 42, 42, 42, 42); return s; }(),
+      {[] {
+         CQelString s;
+         s.Format(u"%d|%5d|%-5d|%05d|%+d", 42, 42, 42, 42, 42);
+         return s;
+       }(),
        u"42|   42|42   |00042|+42"},
-      {[] { CQelString s; s.Format(u"%i %u %x %X %o %c", -7, 4000000000u, 255, 255, 8, 'Q'); return s; }(),
+      {[] {
+         CQelString s;
+         s.Format(u"%i %u %x %X %o %c", -7, 4000000000u, 255, 255, 8, 'Q');
+         return s;
+       }(),
        u"-7 4000000000 ff FF 10 Q"},
-      {[] { CQelString s; s.Format(u"%ld %lld %I64d %zu %hd", -5L, -6LL, 1LL << 40, size_t{9}, 70000); return s; }(),
+      {[] {
+         CQelString s;
+         s.Format(u"%ld %lld %I64d %zu %hd", -5L, -6LL, 1LL << 40, size_t{9}, 70000);
+         return s;
+       }(),
        u"-5 -6 1099511627776 9 4464"},
-      {[] { CQelString s; s.Format(u"%f %.2f %10.3f %-8.1f|", 1.5, 2.345, 3.14159, -0.25); return s; }(),
+      {[] {
+         CQelString s;
+         s.Format(u"%f %.2f %10.3f %-8.1f|", 1.5, 2.345, 3.14159, -0.25);
+         return s;
+       }(),
        u"1.500000 2.35      3.142 -0.2    |"},  // 2.345 and -0.25 round as the binary values say
-      {[] { CQelString s; s.Format(u"%e %.2E %g %g %G", 12345.678, 0.000123, 0.0001, 1e20, 1e-10); return s; }(),
+      {[] {
+         CQelString s;
+         s.Format(u"%e %.2E %g %g %G", 12345.678, 0.000123, 0.0001, 1e20, 1e-10);
+         return s;
+       }(),
        u"1.234568e+04 1.23E-04 0.0001 1e+20 1E-10"},
-      {[] { CQelString s; s.Format(u"%*d|%-*d|%.*f|%*.*f", 4, 7, 4, 7, 1, 2.25, 6, 2, 1.0); return s; }(),
+      {[] {
+         CQelString s;
+         s.Format(u"%*d|%-*d|%.*f|%*.*f", 4, 7, 4, 7, 1, 2.25, 6, 2, 1.0);
+         return s;
+       }(),
        u"   7|7   |2.2|  1.00"},
-      {[] { CQelString s; s.Format(u"%*d|%.*f", -4, 7, -1, 0.5); return s; }(), u"7   |0.500000"},
-      {[&] { CQelString s; s.Format(u"[%s] [%8s] [%-8s] [%.3s]", arg.c_str(), W(u"ab"), W(u"ab"), arg.c_str()); return s; }(),
+      {[] {
+         CQelString s;
+         s.Format(u"%*d|%.*f", -4, 7, -1, 0.5);
+         return s;
+       }(),
+       u"7   |0.500000"},
+      {[&] {
+         CQelString s;
+         s.Format(u"[%s] [%8s] [%-8s] [%.3s]", arg.c_str(), W(u"ab"), W(u"ab"), arg.c_str());
+         return s;
+       }(),
        u"[Größe] [      ab] [ab      ] [Grö]"},
-      {[] { CQelString s; s.Format(u"%S|%hs|%ls", "Gr\xC3\xB6\xC3\x9F" "e", "n", W(u"w")); return s; }(), u"Größe|n|w"},
-      {[&] { CQelString s; s.Format(u"%s and %S", arg, CQelStringA("bytes")); return s; }(), u"Größe and bytes"},
-      {[] { CQelString s; s.Format(u"%5c|%-3c|%c", 'x', 'y', 0x20AC); return s; }(), u"    x|y  |€"},
-      {[] { CQelString s; s.Format(u"100%% %n %k %s", static_cast<const unsigned short*>(nullptr)); return s; }(),
+      {[] {
+         CQelString s;
+         s.Format(u"%S|%hs|%ls",
+                  "Gr\xC3\xB6\xC3\x9F"
+                  "e",
+                  "n", W(u"w"));
+         return s;
+       }(),
+       u"Größe|n|w"},
+      {[&] {
+         CQelString s;
+         s.Format(u"%s and %S", arg, CQelStringA("bytes"));
+         return s;
+       }(),
+       u"Größe and bytes"},
+      {[] {
+         CQelString s;
+         s.Format(u"%5c|%-3c|%c", 'x', 'y', 0x20AC);
+         return s;
+       }(),
+       u"    x|y  |€"},
+      {[] {
+         CQelString s;
+         s.Format(u"100%% %n %k %s", static_cast<const unsigned short*>(nullptr));
+         return s;
+       }(),
        u"100% %n %k (null)"},
-      {[] { CQelString s; s.Format(u"trailing %"); return s; }(), u"trailing %"},
-      {[] { CQelString s; s.Format(u"%Lf", 0.5L); return s; }(), u"0.500000"},
+      {[] {
+         CQelString s;
+         s.Format(u"trailing %");
+         return s;
+       }(),
+       u"trailing %"},
+      {[] {
+         CQelString s;
+         s.Format(u"%Lf", 0.5L);
+         return s;
+       }(),
+       u"0.500000"},
   };
   for (const Case& c : cases) EXPECT_EQ(CQelString(c.expected), c.got);
 

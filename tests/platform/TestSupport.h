@@ -20,7 +20,9 @@ inline void PrintTo(const CQelStringT<unsigned short>& s, std::ostream* os) {
   qel_cp::Utf16ToEncoding("UTF-8", s, static_cast<size_t>(s.GetLength()), utf8);
   *os << '"' << utf8 << '"';
 }
-inline void PrintTo(const CQelStringT<char>& s, std::ostream* os) { *os << '"' << static_cast<const char*>(s) << '"'; }
+inline void PrintTo(const CQelStringT<char>& s, std::ostream* os) {
+  *os << '"' << static_cast<const char*>(s) << '"';
+}
 }  // namespace qel_text
 
 // Switches the ANSI code page for one test and back to UTF-8 at its end, also when it fails.
@@ -30,6 +32,8 @@ class AnsiCodePageScope {
   ~AnsiCodePageScope() { qel_cp::SetAnsiCodePage(nullptr); }
   AnsiCodePageScope(const AnsiCodePageScope&) = delete;
   AnsiCodePageScope& operator=(const AnsiCodePageScope&) = delete;
+  AnsiCodePageScope(AnsiCodePageScope&&) = delete;
+  AnsiCodePageScope& operator=(AnsiCodePageScope&&) = delete;
   bool Ok() const { return m_ok; }
 
  private:
@@ -49,6 +53,8 @@ class TempDir {
   }
   TempDir(const TempDir&) = delete;
   TempDir& operator=(const TempDir&) = delete;
+  TempDir(TempDir&&) = delete;
+  TempDir& operator=(TempDir&&) = delete;
 
   const std::string& Path() const { return m_path; }
   std::string Path(const std::string& name) const { return m_path + "/" + name; }

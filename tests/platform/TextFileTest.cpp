@@ -25,7 +25,11 @@ TEST(TextFile, EncodingTests) {
     std::string bytes;
     bool utf8, utf16;
   } cases[] = {
-      {"UTF-16LE BOM", std::string("\xFF\xFE" "a\0", 4), false, true},
+      {"UTF-16LE BOM",
+       std::string("\xFF\xFE"
+                   "a\0",
+                   4),
+       false, true},
       {"UTF-16BE BOM", std::string("\xFE\xFF\0a", 4), false, true},
       {"UTF-16LE, no BOM", std::string("<\0?\0", 4), false, true},
       {"UTF-16BE, no BOM", std::string("\0<\0?", 4), false, true},
@@ -34,8 +38,14 @@ TEST(TextFile, EncodingTests) {
       {"UTF-8 BOM, then invalid bytes", "\xEF\xBB\xBF\xFF", true, false},
       {"ASCII", "plain text\r\n", true, false},
       {"one byte", "A", true, false},
-      {"UTF-8", "Gr\xC3\xB6\xC3\x9F" "e \xF0\x9F\x93\x8D", true, false},
-      {"CP1252", "Gr\xF6\xDF" "e", false, false},
+      {"UTF-8",
+       "Gr\xC3\xB6\xC3\x9F"
+       "e \xF0\x9F\x93\x8D",
+       true, false},
+      {"CP1252",
+       "Gr\xF6\xDF"
+       "e",
+       false, false},
       {"overlong", "a\xC0\xAF", false, false},
       {"surrogate", "a\xED\xA0\x80", false, false},
       {"above U+10FFFF", "a\xF4\x90\x80\x80", false, false},
@@ -71,7 +81,7 @@ TEST(TextFile, WrittenLinesReadBackInEveryEncoding) {
   struct Case {
     CTextFile::EEncoding encoding;
     bool bom;
-  } cases[] = {{CTextFile::ENCODING_UTF16LE, true}, {CTextFile::ENCODING_UTF16BE, true},
+  } cases[] = {{CTextFile::ENCODING_UTF16LE, true},  {CTextFile::ENCODING_UTF16BE, true},
                {CTextFile::ENCODING_UTF16LE, false}, {CTextFile::ENCODING_UTF8, true},
                {CTextFile::ENCODING_UTF8, false},    {CTextFile::ENCODING_ANSI, false}};
   for (const Case& c : cases) {
@@ -82,7 +92,8 @@ TEST(TextFile, WrittenLinesReadBackInEveryEncoding) {
     ASSERT_TRUE(out.Close());
     CTextFile in(16);
     ASSERT_TRUE(in.OpenRead(dir.WPath("lines.txt")));
-    EXPECT_EQ(c.encoding == CTextFile::ENCODING_ANSI ? CTextFile::ENCODING_UTF8 : c.encoding, in.GetEncoding());
+    EXPECT_EQ(c.encoding == CTextFile::ENCODING_ANSI ? CTextFile::ENCODING_UTF8 : c.encoding,
+              in.GetEncoding());
     EXPECT_EQ(lines, ReadAll(in));
   }
 }
@@ -109,7 +120,10 @@ TEST(TextFile, AnsiCodePageFiles) {
   ASSERT_TRUE(out.Create(dir.WPath("ansi.txt"), CTextFile::ENCODING_ANSI));
   out.WriteLine(u"Größe €");
   ASSERT_TRUE(out.Close());
-  EXPECT_EQ("Gr\xF6\xDF" "e \x80\r\n", dir.Read("ansi.txt"));
+  EXPECT_EQ(
+      "Gr\xF6\xDF"
+      "e \x80\r\n",
+      dir.Read("ansi.txt"));
   CTextFile in;
   ASSERT_TRUE(in.OpenRead(dir.WPath("ansi.txt")));
   EXPECT_EQ(CTextFile::ENCODING_ANSI, in.GetEncoding());

@@ -8,8 +8,9 @@ const GUID kSample = {0x00112233, 0x4455, 0x6677, {0x88, 0x99, 0xAA, 0xBB, 0xCC,
 }
 
 TEST(WinGuid, ParsesTheRegistryFormInAnyCase) {
-  for (const char16_t* text : {u"{00112233-4455-6677-8899-AABBCCDDEEFF}", u"{00112233-4455-6677-8899-aabbccddeeff}",
-                               u"{00112233-4455-6677-8899-aAbBcCdDeEfF}"}) {
+  for (const char16_t* text :
+       {u"{00112233-4455-6677-8899-AABBCCDDEEFF}", u"{00112233-4455-6677-8899-aabbccddeeff}",
+        u"{00112233-4455-6677-8899-aAbBcCdDeEfF}"}) {
     GUID g = {};
     ASSERT_TRUE(GuidFromString(text, g)) << ::testing::PrintToString(CQelString(text));
     EXPECT_EQ(kSample, g);

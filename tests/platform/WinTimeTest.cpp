@@ -31,7 +31,9 @@ class CentralEuropeanTime : public ::testing::Test {
   std::string m_old;
 };
 
-uint64_t Ticks(const FILETIME& ft) { return (static_cast<uint64_t>(ft.dwHighDateTime) << 32) | ft.dwLowDateTime; }
+uint64_t Ticks(const FILETIME& ft) {
+  return (static_cast<uint64_t>(ft.dwHighDateTime) << 32) | ft.dwLowDateTime;
+}
 FILETIME FromTicks(uint64_t t) {
   FILETIME ft;
   ft.dwLowDateTime = static_cast<uint32_t>(t);
@@ -68,7 +70,7 @@ TEST_F(CentralEuropeanTime, FileTimes) {
   FILETIME ft = TimeToFileTime(1719828000);
   EXPECT_EQ(1719828000, CTime(ft).GetTime());
   EXPECT_EQ(1719828000, FileTimeToTime(FromTicks(Ticks(ft) + 9999999)));  // truncated to seconds
-  EXPECT_EQ(-1, FileTimeToTime(FromTicks(kFileTimeEpochOffset - 1)));      // before 1970: towards the past
+  EXPECT_EQ(-1, FileTimeToTime(FromTicks(kFileTimeEpochOffset - 1)));     // before 1970: towards the past
   EXPECT_EQ(-11644473600LL, static_cast<long long>(FileTimeToTime(FromTicks(0))));
   EXPECT_EQ(static_cast<long long>((UINT64_MAX - kFileTimeEpochOffset) / 10000000),
             static_cast<long long>(FileTimeToTime(FromTicks(UINT64_MAX))));

@@ -13,7 +13,9 @@ struct Tok {
   std::string name, attribs, text;
   bool operator==(const Tok& o) const { return name == o.name && attribs == o.attribs && text == o.text; }
 };
-void PrintTo(const Tok& t, std::ostream* os) { *os << "{" << t.name << " | " << t.attribs << " | " << t.text << "}"; }
+void PrintTo(const Tok& t, std::ostream* os) {
+  *os << "{" << t.name << " | " << t.attribs << " | " << t.text << "}";
+}
 
 std::string Utf8(const CQelString& s) {
   std::string out;
@@ -106,8 +108,9 @@ TEST_F(XmlParserTest, SameTokensInEveryEncoding) {
 
 TEST_F(XmlParserTest, OtherDeclaredEncodingIsReadButNotReportedAsUtf) {
   CXmlParser parser;
-  ASSERT_EQ(CXmlParserBase::XML_INIT_OK,
-            Init("<?xml version='1.0' encoding='ISO-8859-1'?><a>Gr\xF6\xDF" "e</a>", parser));
+  ASSERT_EQ(CXmlParserBase::XML_INIT_OK, Init("<?xml version='1.0' encoding='ISO-8859-1'?><a>Gr\xF6\xDF"
+                                              "e</a>",
+                                              parser));
   EXPECT_FALSE(parser.IsUTF8());
   EXPECT_FALSE(parser.IsUTF16());
   std::vector<Tok> expected = {{"a", "", "Größe"}, {"/a", "", "Größe"}};
@@ -121,7 +124,9 @@ TEST_F(XmlParserTest, UnusableFilesAreRefused) {
   } cases[] = {
       {"empty", ""},
       {"white space only", "  \n"},
-      {"binary", std::string("\x7F" "ELF\x02\x01\x01\x00\x00\x00\xFF\xFE\x00", 13)},
+      {"binary", std::string("\x7F"
+                             "ELF\x02\x01\x01\x00\x00\x00\xFF\xFE\x00",
+                             13)},
       {"plain text", "hello world"},
       {"declaration only", "<?xml version='1.0'?>"},
       {"comment only", "<!-- nothing -->"},
@@ -134,8 +139,12 @@ TEST_F(XmlParserTest, UnusableFilesAreRefused) {
       {"billion laughs",
        "<?xml version='1.0'?><!DOCTYPE l [<!ENTITY a \"aaaaaaaaaa\"><!ENTITY b \"&a;&a;&a;&a;&a;&a;&a;&a;\">"
        "<!ENTITY c \"&b;&b;&b;&b;&b;&b;&b;&b;\"><!ENTITY d \"&c;&c;&c;&c;&c;&c;&c;&c;\">]><l>&d;&d;&d;</l>"},
-      {"UTF-32", std::string("\xFF\xFE\x00\x00<\x00\x00\x00" "a\x00\x00\x00/\x00\x00\x00>\x00\x00\x00", 20)},
-      {"odd UTF-16", std::string("<\x00" "a\x00/\x00>", 7)},
+      {"UTF-32", std::string("\xFF\xFE\x00\x00<\x00\x00\x00"
+                             "a\x00\x00\x00/\x00\x00\x00>\x00\x00\x00",
+                             20)},
+      {"odd UTF-16", std::string("<\x00"
+                                 "a\x00/\x00>",
+                                 7)},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.label);
@@ -148,8 +157,10 @@ TEST_F(XmlParserTest, UnusableFilesAreRefused) {
 
 TEST_F(XmlParserTest, FilesThatCannotBeOpened) {
   CXmlParser parser;
-  EXPECT_EQ(CXmlParserBase::XML_INIT_CANNOT_OPEN, CXmlParserBase::DoInitialize(dir.WPath("missing.xml"), parser));
-  EXPECT_EQ(CXmlParserBase::XML_INIT_CANNOT_OPEN, CXmlParserBase::DoInitialize(TempDir::Wide(dir.Path()), parser));
+  EXPECT_EQ(CXmlParserBase::XML_INIT_CANNOT_OPEN,
+            CXmlParserBase::DoInitialize(dir.WPath("missing.xml"), parser));
+  EXPECT_EQ(CXmlParserBase::XML_INIT_CANNOT_OPEN,
+            CXmlParserBase::DoInitialize(TempDir::Wide(dir.Path()), parser));
   EXPECT_EQ(CXmlParserBase::XML_INIT_CANNOT_OPEN, CXmlParserBase::DoInitialize(CQelString(), parser));
 }
 
@@ -159,7 +170,9 @@ TEST_F(XmlParserTest, FaultAfterTheRootStartedEndsTheTokens) {
     std::string bytes;
     std::vector<Tok> tokens;
   } cases[] = {
-      {"truncated", "<root><a>x</a><b>cut", {{"root", "", ""}, {"a", "", "x"}, {"/a", "", "x"}, {"b", "", ""}}},
+      {"truncated",
+       "<root><a>x</a><b>cut",
+       {{"root", "", ""}, {"a", "", "x"}, {"/a", "", "x"}, {"b", "", ""}}},
       {"mismatched end", "<root><a></b></root>", {{"root", "", ""}, {"a", "", ""}}},
       {"junk after the root", "<root/>junk", {{"root/", "", ""}}},
       {"second root", "<r></r><r/>", {{"r", "", ""}, {"/r", "", ""}}},
