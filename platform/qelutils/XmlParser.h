@@ -17,8 +17,8 @@
 // declaration makes the content unusable, so no DTD, external entity or entity expansion
 // beyond the five predefined entities is ever processed; expat's amplification protection stays
 // on; the text of one element is capped at 16 MiB and a document at 256 MiB. A file that turns
-// malformed after its root element started yields the tokens before the fault, then ReadToken
-// gives false and HasFailed() true.
+// malformed after its root element started yields the tokens before the fault (elements left
+// open by the fault have empty text), then ReadToken gives false and HasFailed() true.
 #pragma once
 
 #include <memory>

@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <string>
+#include <thread>
 
 #include "LibraryFuncs.h"
 #include "TestSupport.h"
@@ -139,4 +140,16 @@ TEST(LibraryFuncs, SearchesTheFolderOfTheUtilityLibrary) {
   ASSERT_TRUE(ok);
   EXPECT_EQ(42, CallAnswer(entry));
   FreeLibraryFunction(handle);
+}
+
+// Jobs bind libraries on worker threads: each thread keeps its own last error.
+TEST(LibraryFuncs, LastErrorBelongsToTheThread) {
+  SetLastError(ERROR_MOD_NOT_FOUND);
+  uint32_t seen = 99;
+  std::thread([&seen] {
+    seen = GetLastError();
+    SetLastError(ERROR_OUTOFMEMORY);
+  }).join();
+  EXPECT_EQ(ERROR_SUCCESS, seen);
+  EXPECT_EQ(ERROR_MOD_NOT_FOUND, GetLastError());
 }
