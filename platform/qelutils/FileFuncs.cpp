@@ -9,7 +9,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "detail/FsPath.h"
+#include "SystemPath.h"
 
 namespace {
 
@@ -17,13 +17,6 @@ int LastSeparator(const CQelString& path) {
   int slash = path.ReverseFind('/');
   int back = path.ReverseFind('\\');
   return slash > back ? slash : back;
-}
-
-// The path with '\' turned into '/', as the system wants it.
-std::string SystemPath(const CQelString& path) {
-  CQelString p(path);
-  p.Replace('\\', '/');
-  return qel_detail::ToFsPath(p);
 }
 
 bool IsDir(const std::string& path) {
@@ -73,12 +66,12 @@ bool MakeDirs(const std::string& p) {
 namespace FileFuncs {
 
 bool CreateDir(const CQelString& path) {
-  std::string p = SystemPath(path);
+  std::string p = qel_path::ToSystemPath(path);
   while (p.size() > 1 && p.back() == '/') p.pop_back();
   return MakeDirs(p);
 }
 
-bool IsDirExist(const CQelString& path) { return IsDir(SystemPath(path)); }
+bool IsDirExist(const CQelString& path) { return IsDir(qel_path::ToSystemPath(path)); }
 
 CQelString ExtractFileNameWithExtFromPathName(const CQelString& path) {
   return path.Mid(LastSeparator(path) + 1);
@@ -94,8 +87,8 @@ CQelString ExtractPathNameWithoutExtFromPathName(const CQelString& path) {
 namespace FileFuncsEx {
 
 bool CopyFromTo(const CQelString& from, const CQelString& to, int flags) {
-  std::string src = SystemPath(from);
-  std::string dst = SystemPath(to);
+  std::string src = qel_path::ToSystemPath(from);
+  std::string dst = qel_path::ToSystemPath(to);
   if (src.empty() || dst.empty()) return false;
   int in = open(src.c_str(), O_RDONLY | O_CLOEXEC);
   if (in < 0) return false;

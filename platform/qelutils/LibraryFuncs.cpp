@@ -3,15 +3,16 @@
 #include <dlfcn.h>
 #include <limits.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <cstdlib>
 #include <cstring>
 #include <string>
 #include <vector>
 
+#include "CodePage.h"
+#include "ExeDir.h"
+#include "SystemPath.h"
 #include "WinError.h"
-#include "detail/FsPath.h"
 
 namespace {
 
@@ -29,14 +30,6 @@ std::string LibraryFolder() {
   return FolderOf(resolved);
 }
 
-std::string ExecutableFolder() {
-  char buf[PATH_MAX];
-  ssize_t n = readlink("/proc/self/exe", buf, sizeof buf - 1);
-  if (n <= 0) return std::string();
-  buf[n] = 0;
-  return FolderOf(buf);
-}
-
 // The folders searched, in order, without empty entries.
 std::vector<std::string> SearchFolders() {
   std::vector<std::string> folders;
@@ -50,7 +43,7 @@ std::vector<std::string> SearchFolders() {
       start = colon + 1;
     }
   }
-  for (const std::string& f : {LibraryFolder(), ExecutableFolder()})
+  for (const std::string& f : {LibraryFolder(), qel_path::ToSystemPath(GetExeDir())})
     if (!f.empty()) folders.push_back(f);
   return folders;
 }
@@ -92,7 +85,7 @@ CQelStringA LibraryFileName(const CQelString& libraryBaseName) {
   if (name.GetLength() >= 4 && name.Right(4).CompareNoCase(u".dll") == 0)
     name = name.Left(name.GetLength() - 4);
   if (name.IsEmpty() || name.FindOneOf(u"/\\") >= 0) return CQelStringA();
-  std::string file = "lib" + qel_detail::ToFsPath(name) + ".so";
+  std::string file = "lib" + qel_path::ToSystemPath(name) + ".so";
   return CQelStringA(file.c_str(), static_cast<int>(file.size()));
 }
 
@@ -121,7 +114,9 @@ mandatory_error::QelErrorCode<bool> GetLibraryFunction(void*& handle, void*& ent
 mandatory_error::QelErrorCode<bool> GetLibraryFunction(void*& handle, void*& entry,
                                                        const CQelString& entryName,
                                                        const CQelString& libraryBaseName) {
-  return GetLibraryFunction(handle, entry, qel_detail::ToFsPath(entryName).c_str(), libraryBaseName);
+  std::string name;
+  qel_cp::Utf16ToEncoding("UTF-8", entryName, static_cast<size_t>(entryName.GetLength()), name);
+  return GetLibraryFunction(handle, entry, name.c_str(), libraryBaseName);
 }
 
 void FreeLibraryFunction(void*& handle) {

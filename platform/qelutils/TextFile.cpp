@@ -5,7 +5,7 @@
 #include <string>
 
 #include "CodePage.h"
-#include "detail/FsPath.h"
+#include "SystemPath.h"
 
 namespace {
 
@@ -105,7 +105,7 @@ CTextFile::~CTextFile() { Close(); }
 
 bool CTextFile::OpenStream(const CQelString& path, const char* mode) {
   Close();
-  std::string name = qel_detail::ToFsPath(path);
+  std::string name = qel_path::ToSystemPath(path);
   if (name.empty()) return false;
   FILE* f = std::fopen(name.c_str(), mode);
   if (!f) return false;

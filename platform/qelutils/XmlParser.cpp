@@ -13,8 +13,8 @@
 #include <string>
 
 #include "CodePage.h"
+#include "SystemPath.h"
 #include "TextFile.h"
-#include "detail/FsPath.h"
 
 namespace {
 
@@ -310,7 +310,7 @@ int CXmlParserBase::DoInitialize(const CQelString& path, CXmlParserBase& parser)
         },
         parser);
   }
-  std::string name = qel_detail::ToFsPath(path);
+  std::string name = qel_path::ToSystemPath(path);
   FILE* f = name.empty() ? nullptr : std::fopen(name.c_str(), "rb");
   if (!f) return XML_INIT_CANNOT_OPEN;
   struct stat st;
