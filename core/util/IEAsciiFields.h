@@ -19,9 +19,10 @@ enum EOwner {
   OWNER_CODE_LIBRARY = 6
 };
 
-// The fields; each value names one field. Values are stored in settings: never renumber.
+// The fields; each value names one field. Values are stored in settings: never renumber. Based
+// on int, so that any number read back is a valid value that lookups can reject.
 // Prefixes: XS_ cross-section fields, CS_ pieces of the code style, CL_ code-library columns.
-enum EType {
+enum EType : int {
   NAME = 0,
   LAT_NORTH = 1,
   LON_EAST = 2,

@@ -20,8 +20,9 @@ enum ECOORDS_STYLE {
   COORDS_DMS_SYMBOLS = 6   // D°MM'SS.sss" with an optional hemisphere letter
 };
 
-// Hemisphere letter of COORDS_DMS_SYMBOLS; any value above SIGN_LATITUDE means longitude.
-enum ECOORDS_SIGN { SIGN_NONE = 0, SIGN_LATITUDE = 1, SIGN_LONGITUDE = 2 };
+// Hemisphere letter of COORDS_DMS_SYMBOLS; any value above SIGN_LATITUDE means longitude (based on
+// int, so that such values are valid).
+enum ECOORDS_SIGN : int { SIGN_NONE = 0, SIGN_LATITUDE = 1, SIGN_LONGITUDE = 2 };
 
 // The largest finite double: marks a missing value, which unit conversions pass unchanged.
 constexpr double kMissingValue = 1.7976931348623157e+308;
