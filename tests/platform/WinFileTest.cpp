@@ -65,8 +65,9 @@ TEST(WinFile, ReadSeekAndPosition) {
     unsigned from;
     int64_t position;  // -1: the seek fails and the position stays
   } steps[] = {
-      {4, CFile::begin, 4}, {2, CFile::current, 6}, {-3, CFile::end, 7}, {-1, CFile::current, 6},
-      {-20, CFile::current, -1}, {0, 7, -1}, {12, CFile::begin, 12},
+      {4, CFile::begin, 4},    {2, CFile::current, 6},    {-3, CFile::end, 7},
+      {-1, CFile::current, 6}, {-20, CFile::current, -1}, {0, 7, -1},
+      {12, CFile::begin, 12},
   };
   int64_t expected = 0;
   for (const Step& s : steps) {
@@ -130,7 +131,9 @@ TEST(WinFile, UnicodeFileNames) {
   CFile file;
   ASSERT_TRUE(file.Open(path, CFile::modeCreate | CFile::modeWrite));
   file.Close();
-  EXPECT_TRUE(std::filesystem::exists(folder.Path("Stra\xC3\x9F" "e \xE2\x82\xAC.txt")));
+  EXPECT_TRUE(
+      std::filesystem::exists(folder.Path("Stra\xC3\x9F"
+                                          "e \xE2\x82\xAC.txt")));
 
   WIN32_FIND_DATAW data;
   HANDLE h = FindFirstFileW(folder.WidePath() + u"/*.txt", &data);
@@ -160,7 +163,8 @@ TEST(WinFind, SearchPatterns) {
       {u"/missing/*", {}},
   };
   for (const Row& r : rows) {
-    const CQelString pattern = folder.WidePath() + CQelString(reinterpret_cast<const unsigned short*>(r.pattern.c_str()));
+    const CQelString pattern =
+        folder.WidePath() + CQelString(reinterpret_cast<const unsigned short*>(r.pattern.c_str()));
     std::set<std::string> names;
     WIN32_FIND_DATAW data;
     HANDLE h = FindFirstFileW(pattern, &data);
@@ -210,11 +214,13 @@ int Answer(void* context, const unsigned short* text, unsigned style) {
 
 TEST(WinMessageBox, HandlerOrNo) {
   SetQuestionHandler(nullptr, nullptr);
-  EXPECT_EQ(IDNO, AfxMessageBox(reinterpret_cast<const unsigned short*>(u"Overwrite?"), MB_YESNO | MB_ICONQUESTION));
+  EXPECT_EQ(IDNO, AfxMessageBox(reinterpret_cast<const unsigned short*>(u"Overwrite?"),
+                                MB_YESNO | MB_ICONQUESTION));
   EXPECT_EQ(IDOK, AfxMessageBox(reinterpret_cast<const unsigned short*>(u"Note")));
   Asked asked;
   SetQuestionHandler(Answer, &asked);
-  EXPECT_EQ(IDYES, AfxMessageBox(reinterpret_cast<const unsigned short*>(u"Overwrite?"), MB_YESNO | MB_ICONQUESTION));
+  EXPECT_EQ(IDYES, AfxMessageBox(reinterpret_cast<const unsigned short*>(u"Overwrite?"),
+                                 MB_YESNO | MB_ICONQUESTION));
   EXPECT_EQ(1, asked.calls);
   EXPECT_EQ(u"Overwrite?", asked.text);
   EXPECT_EQ(0x24u, asked.style);
@@ -256,7 +262,8 @@ TEST(WinCodePage, WideToMultiByte) {
       {CP_ACP, 0, ""},
   };
   for (const Row& r : rows) {
-    const int needed = WideCharToMultiByte(r.codePage, 0, U(u"a\u00E9\u20AC"), r.count, nullptr, 0, nullptr, nullptr);
+    const int needed =
+        WideCharToMultiByte(r.codePage, 0, U(u"a\u00E9\u20AC"), r.count, nullptr, 0, nullptr, nullptr);
     EXPECT_EQ(static_cast<int>(r.bytes.size()), needed) << r.codePage;
     std::vector<char> out(r.bytes.size() + 1, 'Z');
     int used = 7;

@@ -95,8 +95,8 @@ TEST(IEUtilsLines, ReadLineLineEnds) {
         for (char16_t c : r.text) bytes += static_cast<char>(c);
       }
       LineFile f(bytes);
-      EXPECT_EQ(r.lines, f.AllLines(utf16, r.skip)) << (utf16 ? "UTF-16 " : "8-bit ")
-                                                     << testing::PrintToString(W(r.text));
+      EXPECT_EQ(r.lines, f.AllLines(utf16, r.skip))
+          << (utf16 ? "UTF-16 " : "8-bit ") << testing::PrintToString(W(r.text));
     }
   }
 }
@@ -206,6 +206,33 @@ TEST(IEUtilsLines, Read1Line) {
   EXPECT_EQ(u"", line);
 }
 
+TEST(IEUtilsLines, EncodingTests) {
+  TempFolder folder;
+  struct Row {
+    std::string bytes;
+    bool utf8, utf16;
+  } rows[] = {
+      {"plain text\r\n", true, false},
+      {"\xEF\xBB\xBFwith mark", true, false},
+      {"caf\xC3\xA9", true, false},
+      {"caf\xE9", false, false},
+      {std::string("\xFF\xFE"
+                   "a\0",
+                   4),
+       false, true},
+      {std::string("a\0b\0", 4), false, true},
+      {"", false, false},
+  };
+  int n = 0;
+  for (const Row& r : rows) {
+    const CQelString path = TempFolder::Wide(folder.Write("f" + std::to_string(n++), r.bytes));
+    EXPECT_EQ(r.utf8, IsUTF8File(path)) << r.bytes;
+    EXPECT_EQ(r.utf16, IsUTF16File(path)) << r.bytes;
+  }
+  EXPECT_FALSE(IsUTF8File(folder.WidePath("missing")));
+  EXPECT_FALSE(IsUTF16File(folder.WidePath("missing")));
+}
+
 TEST(IEUtilsLines, WriteUnicodeString) {
   TempFolder folder;
   {
@@ -280,7 +307,8 @@ TEST(IEUtilsBlocks, FramesCountersAndChecksums) {
 
   // Fed in pieces, the same data gives the same frames.
   CQelString pending2, output2;
-  for (size_t i = 0; i < data.size(); i += 7) CreateBlockString(W(data.substr(i, 7)), pending2, output2, false);
+  for (size_t i = 0; i < data.size(); i += 7)
+    CreateBlockString(W(data.substr(i, 7)), pending2, output2, false);
   EXPECT_EQ(output, output2);
   EXPECT_EQ(pending, pending2);
 
@@ -303,7 +331,7 @@ TEST(IEUtilsBlocks, PaddingWrapAndUnusualInput) {
     std::vector<char16_t> counters;
     const char16_t* pendingAfter;
   } rows[] = {
-      {u"", u"", true, {u'0'}, u"1"},          // nothing pending: a frame of spaces
+      {u"", u"", true, {u'0'}, u"1"},  // nothing pending: a frame of spaces
       {u"", u"", false, {}, u"0"},
       {u"5abc", u"", true, {u'5'}, u"6"},
       {u"9", std::u16string(128, u'q'), false, {u'9'}, u"0"},
@@ -381,7 +409,8 @@ TEST(IEUtilsFolders, FindAllFilesInFolder) {
   for (const Row& r : rows) {
     CIEFindDataArray found;
     found.Add(WIN32_FIND_DATAW());
-    FindAllFilesInFolder(found, r.flags, folder.WidePath(), reinterpret_cast<const unsigned short*>(r.pattern));
+    FindAllFilesInFolder(found, r.flags, folder.WidePath(),
+                         reinterpret_cast<const unsigned short*>(r.pattern));
     EXPECT_EQ(r.names, Names(found)) << r.flags;
   }
 

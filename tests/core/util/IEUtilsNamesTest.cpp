@@ -129,8 +129,8 @@ TEST(IEUtilsLists, JoinFindAndQuotes) {
     const char16_t* in;
     const char16_t* out;
   } quotes[] = {
-      {u"\"abc\"", u"abc"}, {u"\"abc", u"abc"},       {u"\"a\"b\"", u"a\"b\""}, {u"abc\"", u"abc\""},
-      {u"\"", u""},         {u"\"\"", u""},           {u"", u""},               {u"x\"y\"", u"x\"y\""},
+      {u"\"abc\"", u"abc"}, {u"\"abc", u"abc"}, {u"\"a\"b\"", u"a\"b\""}, {u"abc\"", u"abc\""}, {u"\"", u""},
+      {u"\"\"", u""},       {u"", u""},         {u"x\"y\"", u"x\"y\""},
   };
   for (const Row& r : quotes) {
     CQelString s(r.in);
@@ -142,7 +142,8 @@ TEST(IEUtilsLists, JoinFindAndQuotes) {
     const char16_t* in;
     const char16_t* out;
   } delims[] = {
-      {u";;a;;;b;", u"a;b"}, {u";", u""}, {u";;", u""}, {u"a", u"a"}, {u"", u""}, {u"a;b", u"a;b"}, {u";a;", u"a"},
+      {u";;a;;;b;", u"a;b"}, {u";", u""},    {u";;", u""}, {u"a", u"a"}, {u"", u""},
+      {u"a;b", u"a;b"},      {u";a;", u"a"},
   };
   for (const Delims& r : delims) {
     CQelString s(r.in);
@@ -189,9 +190,9 @@ TEST(IEUtilsLists, HtmlColours) {
     bool ok;
     uint32_t colour;
   } rows[] = {
-      {u"FF8000", false, 7},      {u"#FF800", false, 7},     {u"#FF80000", false, 7}, {u"", false, 7},
-      {u"#ff8000", true, 0x0080FF}, {u"#FF80ZZ", true, 0x80FF}, {u"#ZZ8000", true, 0},
-      {u"#-1-1-1", true, 0xFFFFFF},  // each pair stays within its own byte
+      {u"FF8000", false, 7}, {u"#FF800", false, 7},        {u"#FF80000", false, 7},
+      {u"", false, 7},       {u"#ff8000", true, 0x0080FF}, {u"#FF80ZZ", true, 0x80FF},
+      {u"#ZZ8000", true, 0}, {u"#-1-1-1", true, 0xFFFFFF},  // each pair stays within its own byte
   };
   for (const Row& r : rows) {
     uint32_t c = 7;
