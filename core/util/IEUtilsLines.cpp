@@ -2,6 +2,7 @@
 #include <vector>
 
 #include "IEUtilsText.h"
+#include "TextFile.h"
 
 namespace IEUtils {
 namespace {
@@ -113,6 +114,10 @@ void Read1Line(CFile& file, CQelString& text) {
   }
   text = CQelString(buffer);
 }
+
+bool IsUTF8File(const CQelString& fileName) { return CTextFile::IsUTF8File(fileName); }
+
+bool IsUTF16File(const CQelString& fileName) { return CTextFile::IsUTF16File(fileName); }
 
 void WriteUnicodeString(CFile& file, const CQelString& text) {
   if (!file.IsOpen() || text.IsEmpty()) return;

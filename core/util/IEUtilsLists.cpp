@@ -47,7 +47,8 @@ bool ParseValues(const CQelString& text, CIEStringArray& values, unsigned short 
   return true;
 }
 
-bool ParseValuesForAPAFormat(const CQelString& text, CIEStringArray& values, unsigned short, const CQelString&) {
+bool ParseValuesForAPAFormat(const CQelString& text, CIEStringArray& values, unsigned short,
+                             const CQelString&) {
   ParseCommaLimited(text, values, 5);
   return true;
 }

@@ -34,7 +34,9 @@ bool IsAdmisibleCodeNameCharacter(unsigned short ch) { return !InSet(kCodeNameFo
 
 bool IsValidName(const CQelString& text) { return IsValidLimitedName(text, IsAdmisiblePointNameCharacter); }
 
-bool IsValidCodeName(const CQelString& text) { return IsValidLimitedName(text, IsAdmisibleCodeNameCharacter); }
+bool IsValidCodeName(const CQelString& text) {
+  return IsValidLimitedName(text, IsAdmisibleCodeNameCharacter);
+}
 
 bool CheckName(const CQelString& text) { return AllCharacters(text, IsAdmisibleCodeNameCharacter); }
 

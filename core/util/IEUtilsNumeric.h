@@ -11,13 +11,13 @@ namespace IEUtils {
 
 // Text styles of a geographic coordinate given in decimal degrees.
 enum ECOORDS_STYLE {
-  COORDS_DEC_DEG = 0,      // decimal degrees
-  COORDS_DDD_MMSS = 1,     // packed D.MMSSsss
-  COORDS_DDDMMSS_S = 2,    // DMMSS.sss
-  COORDS_DDD_MM_SS = 3,    // D MM SS.sss
-  COORDS_DDDMMSS = 4,      // DMMSS
-  COORDS_PLAIN = 5,        // the plain value
-  COORDS_DMS_SYMBOLS = 6   // D°MM'SS.sss" with an optional hemisphere letter
+  COORDS_DEC_DEG = 0,     // decimal degrees
+  COORDS_DDD_MMSS = 1,    // packed D.MMSSsss
+  COORDS_DDDMMSS_S = 2,   // DMMSS.sss
+  COORDS_DDD_MM_SS = 3,   // D MM SS.sss
+  COORDS_DDDMMSS = 4,     // DMMSS
+  COORDS_PLAIN = 5,       // the plain value
+  COORDS_DMS_SYMBOLS = 6  // D°MM'SS.sss" with an optional hemisphere letter
 };
 
 // Hemisphere letter of COORDS_DMS_SYMBOLS; any value above SIGN_LATITUDE means longitude (based on

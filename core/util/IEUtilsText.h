@@ -81,6 +81,9 @@ void ReadLine(CFile& file, CQelString& text, bool utf16, bool skipEmptyLines);
 void ReadLineAndTrim(CFile& file, CQelString& text, bool utf16, bool skipEmptyLines);
 // One 8-bit line of at most 128 bytes ending at a carriage return.
 void Read1Line(CFile& file, CQelString& text);
+// The encoding tests of the text file class: a byte-order mark or, without one, the content.
+bool IsUTF8File(const CQelString& fileName);
+bool IsUTF16File(const CQelString& fileName);
 // UTF-16 little-endian units, no terminator and no byte-order mark.
 void WriteUnicodeString(CFile& file, const CQelString& text);
 

@@ -39,7 +39,8 @@ void FillRecord(const std::string& folder, const char* name, WIN32_FIND_DATAW& d
   else
     data.dwFileAttributes = FILE_ATTRIBUTE_NORMAL;
   if (!(st.st_mode & S_IWUSR)) data.dwFileAttributes |= FILE_ATTRIBUTE_READONLY;
-  if (name[0] == '.' && name[1] && !(name[1] == '.' && !name[2])) data.dwFileAttributes |= FILE_ATTRIBUTE_HIDDEN;
+  if (name[0] == '.' && name[1] && !(name[1] == '.' && !name[2]))
+    data.dwFileAttributes |= FILE_ATTRIBUTE_HIDDEN;
   data.ftCreationTime = ToFileTime(st.st_ctim);
   data.ftLastAccessTime = ToFileTime(st.st_atim);
   data.ftLastWriteTime = ToFileTime(st.st_mtim);

@@ -15,15 +15,11 @@ TEST(IEUtilsNumbers, ExponentText) {
     double value;
     const char16_t* text;
   } rows[] = {
-      {0.0, u"0.00000000000000000E+00"},
-      {1234.5, u"0.12345000000000000E+04"},
-      {-0.00123, u"-.12300000000000000E-02"},
-      {1.0, u"0.10000000000000000E+01"},
+      {0.0, u"0.00000000000000000E+00"},          {1234.5, u"0.12345000000000000E+04"},
+      {-0.00123, u"-.12300000000000000E-02"},     {1.0, u"0.10000000000000000E+01"},
       {0.5, u"0.50000000000000000E+00"},  // exponent -1 becomes 0, written with a plus
-      {0.05, u"0.50000000000000003E-01"},
-      {9.99999999999999999e-5, u"0.10000000000000000E-03"},
-      {-123456789.0, u"-.12345678900000000E+09"},
-      {1e100, u"0.10000000000000000E+101"},
+      {0.05, u"0.50000000000000003E-01"},         {9.99999999999999999e-5, u"0.10000000000000000E-03"},
+      {-123456789.0, u"-.12345678900000000E+09"}, {1e100, u"0.10000000000000000E+101"},
   };
   for (const Row& r : rows) {
     CQelString text;
@@ -43,9 +39,9 @@ TEST(IEUtilsNumbers, NumberTextChecks) {
     bool integer;
     bool decimal;
   } rows[] = {
-      {u"0123", true, true},  {u"-1", false, true},   {u"+1", false, true},  {u"1,5", false, true},
-      {u"-3.0", false, true}, {u"3-", false, false},  {u"1e5", false, false}, {u"", false, false},
-      {u" 1", false, false},  {forty, true, true},    {fortyOne, false, false}, {u"1.0", false, true},
+      {u"0123", true, true},     {u"-1", false, true},  {u"+1", false, true},     {u"1,5", false, true},
+      {u"-3.0", false, true},    {u"3-", false, false}, {u"1e5", false, false},   {u"", false, false},
+      {u" 1", false, false},     {forty, true, true},   {fortyOne, false, false}, {u"1.0", false, true},
       {u"\u0661", false, false},
   };
   for (const Row& r : rows) {
@@ -61,11 +57,11 @@ TEST(IEUtilsNumbers, StringToDouble) {
     bool ok;
     double value;
   } rows[] = {
-      {u"1.5", false, true, 1.5},      {u"1,5", false, true, 1.0},    {u"-3.0", false, true, -3.0},
-      {u" 2.5 ", false, true, 2.5},    {u"+.5", false, true, 0.5},    {u"3-", false, false, 0.0},
-      {u"1e5", false, false, 0.0},     {u"1e5", true, true, 100000.0}, {u"-2.5E-3", true, true, -0.0025},
-      {u"abc", true, false, 0.0},      {u"", true, false, 0.0},       {u"", false, false, 0.0},
-      {u".", false, false, 0.0},       {u"12abc", true, true, 12.0},
+      {u"1.5", false, true, 1.5},   {u"1,5", false, true, 1.0},     {u"-3.0", false, true, -3.0},
+      {u" 2.5 ", false, true, 2.5}, {u"+.5", false, true, 0.5},     {u"3-", false, false, 0.0},
+      {u"1e5", false, false, 0.0},  {u"1e5", true, true, 100000.0}, {u"-2.5E-3", true, true, -0.0025},
+      {u"abc", true, false, 0.0},   {u"", true, false, 0.0},        {u"", false, false, 0.0},
+      {u".", false, false, 0.0},    {u"12abc", true, true, 12.0},
   };
   for (const Row& r : rows) {
     double value = 0.0;
@@ -89,8 +85,8 @@ TEST(IEUtilsNumbers, RoundingHelpers) {
     int trunc;
     double nearInt;
   } rows[] = {
-      {2.5, 3, 3.0},   {-2.5, -3, -3.0}, {0.0, 0, 0.0},  {2.4, 2, 2.0},
-      {-2.4, -2, -2.0}, {0.49, 0, 0.0},  {7.0, 7, 7.0},  {-0.5, -1, -1.0},
+      {2.5, 3, 3.0},    {-2.5, -3, -3.0}, {0.0, 0, 0.0}, {2.4, 2, 2.0},
+      {-2.4, -2, -2.0}, {0.49, 0, 0.0},   {7.0, 7, 7.0}, {-0.5, -1, -1.0},
   };
   for (const Row& r : rows) {
     EXPECT_EQ(r.trunc, TRUNC(r.value)) << r.value;
@@ -134,7 +130,14 @@ TEST(IEUtilsNumbers, PlaneGeometry) {
   } rows[] = {
       {{1, 0}, {0, 1}, {-1, 0}, 0.0, 0.0, 1.0, -M_PI / 2, 0.0},
       {{0, 0}, {2, 2}, {4, 0}, 2.0, 0.0, 2.0, -M_PI / 2, M_PI},
-      {{10, 10}, {13, 14}, {15, 10}, 12.5, 11.25, std::sqrt(7.8125), std::atan2(-2.75, -0.5), std::atan2(1.25, -2.5)},
+      {{10, 10},
+       {13, 14},
+       {15, 10},
+       12.5,
+       11.25,
+       std::sqrt(7.8125),
+       std::atan2(-2.75, -0.5),
+       std::atan2(1.25, -2.5)},
   };
   for (const Row& r : rows) {
     double centre[3] = {9, 9, 9}, radius = 0, a2 = 0, a3 = 0;
@@ -152,7 +155,7 @@ TEST(IEUtilsNumbers, PlaneGeometry) {
   const double p[] = {0, 0}, q[] = {1, 1}, s[] = {2, 2};
   double centre[3] = {}, radius = -1, a2 = -1, a3 = -1;
   EXPECT_FALSE(ArcBy3Points(p, q, s, centre, radius, a2, a3));  // collinear
-  EXPECT_FALSE(ArcBy3Points(p, p, q, centre, radius, a2, a3));   // two points the same
+  EXPECT_FALSE(ArcBy3Points(p, p, q, centre, radius, a2, a3));  // two points the same
   EXPECT_FALSE(ArcBy3Points(nullptr, q, s, centre, radius, a2, a3));
   EXPECT_FALSE(ArcBy3Points(p, nullptr, s, centre, radius, a2, a3));
   EXPECT_FALSE(ArcBy3Points(p, q, nullptr, centre, radius, a2, a3));
@@ -165,8 +168,8 @@ TEST(IEMath, GeodeticCartesianRoundTrip) {
   struct Row {
     double lat, lon, h;
   } rows[] = {
-      {45.0, 10.0, 250.0}, {-33.9, 151.2, 35.0}, {85.0, -60.0, 1200.0}, {-89.5, 0.0, 0.0},
-      {0.0, 90.0, 100.0},  {1e-9, 0.0, 0.0},
+      {45.0, 10.0, 250.0}, {-33.9, 151.2, 35.0}, {85.0, -60.0, 1200.0},
+      {-89.5, 0.0, 0.0},   {0.0, 90.0, 100.0},   {1e-9, 0.0, 0.0},
   };
   for (const Row& r : rows) {
     const CIEPosition3D llh(r.lat * deg, r.lon * deg, r.h);

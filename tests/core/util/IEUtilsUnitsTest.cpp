@@ -123,9 +123,9 @@ TEST(IEUtilsUnits, FeetInchesEighths) {
   } rows[] = {
       {5.063, false, 5.0 + (6.0 + 3.0 / 8.0) / 12.0},
       {5.06, false, 5.5},
-      {3.118, false, 4.0},  // 11 in + 8/8 in carry into a foot
+      {3.118, false, 4.0},               // 11 in + 8/8 in carry into a foot
       {2.088, false, 2.0 + 9.0 / 12.0},  // 8 in + 8/8 in
-      {0.12, false, 1.0},    // 12 in
+      {0.12, false, 1.0},                // 12 in
       {-5.063, false, -(5.0 + (6.0 + 3.0 / 8.0) / 12.0)},
       {1.0, true, 1.0},
   };
@@ -147,12 +147,9 @@ TEST(IEUtilsUnits, MetersToFeetInchesEighths) {
     bool us;
     double encoded;
   } rows[] = {
-      {1.685925, false, 5.063},
-      {-1.685925, false, -5.063},
-      {1.6764, false, 5.06},
+      {1.685925, false, 5.063},        {-1.685925, false, -5.063}, {1.6764, false, 5.06},
       {0.304796952, false, 1.0},  // 11 in and 7.999 eighths round up and carry into a foot
-      {0.3048006096012192, true, 1.0},
-      {0.0, false, 0.0},
+      {0.3048006096012192, true, 1.0}, {0.0, false, 0.0},
   };
   for (const Row& r : rows) {
     EXPECT_NEAR(r.encoded, Meter2FFFII(r.meters, r.us), 1e-9) << r.meters;
@@ -224,8 +221,9 @@ TEST(IEUtilsUnits, PackedDegrees) {
     double packed;
     double degrees;
   } toDegrees[] = {
-      {12.3, 12.5},         {-12.3, -12.5},      {359.596, 0.0},  // 60 s carry into a minute, 60 min into 360°
-      {10.59599999, 11.0},   {0.0001, 1.0 / 3600.0}, {370.3, 10.5}, {45.0, 45.0},
+      {12.3, 12.5},        {-12.3, -12.5},         {359.596, 0.0},  // 60 s carry into a minute, 60 min into
+                                                                    // 360°
+      {10.59599999, 11.0}, {0.0001, 1.0 / 3600.0}, {370.3, 10.5},  {45.0, 45.0},
   };
   for (const Row& r : toDegrees) EXPECT_NEAR(r.degrees, DDDMMSS2Deg(r.packed), 1e-12) << r.packed;
 
@@ -239,14 +237,15 @@ TEST(IEUtilsUnits, PackedDegrees) {
       {-12.5, 5, false, -12.3},
       {370.0, 5, false, 10.0},
       {370.0, 5, true, 370.0},
-      {10.9999999, 5, false, 11.0},         // 59.99964 s print as 60 with five decimals
+      {10.9999999, 5, false, 11.0},  // 59.99964 s print as 60 with five decimals
       {359.99999999, 5, false, 0.0},
       {359.99999999, 5, true, 360.0},
-      {12.5, -1, false, 12.3},              // default text: no spurious extra minute
+      {12.5, -1, false, 12.3},  // default text: no spurious extra minute
       {12.0 + 20.0 / 60.0 + 44.5 / 3600.0, 8, false, 12.20445},
   };
   for (const Back& r : toPacked)
-    EXPECT_NEAR(r.packed, Deg2DDDMMSS(r.degrees, r.precision, r.full), 1e-9) << r.degrees << " " << r.precision;
+    EXPECT_NEAR(r.packed, Deg2DDDMMSS(r.degrees, r.precision, r.full), 1e-9)
+        << r.degrees << " " << r.precision;
 
   for (double d : {0.0, 1.25, 45.5, 123.456789, 359.5, -77.123456}) {
     const double packed = Deg2DDDMMSS(d, 12, false);
