@@ -1,10 +1,13 @@
 #include "IEDataset.h"
 
+#include <climits>
+
 #include "IEArc.h"
 #include "IECodeDescription.h"
 #include "IEDesignPoint.h"
 #include "IEPolyLine.h"
 #include "IESheetPoint.h"
+#include "IEUtils.h"
 #include "qel_formats.h"
 
 namespace {
@@ -218,6 +221,23 @@ void CIEDataset::TransformStationsToPoints() {
     }
     delete sheet;
   }
+}
+
+int CIEDataset::GetMaxNumericObjectName(TIEMask kinds, int& counter) const {
+  int maximum = 0;
+  for (const CIEObject* object : m_objects) {
+    if (!object || !(kinds & IEUtils::ToFlag(object->GetType()))) continue;
+    const CQelString& name = object->GetName();
+    if (!IEUtils::IsValidInteger(name)) {
+      ++counter;
+      continue;
+    }
+    // Names of more digits than an int holds count as the largest int.
+    const long value = qel_formats::WideToLong(name);
+    const int clamped = value > INT_MAX ? INT_MAX : value < INT_MIN ? INT_MIN : static_cast<int>(value);
+    if (clamped > maximum) maximum = clamped;
+  }
+  return maximum;
 }
 
 bool CIEDataset::AddObjectList(CIEObjectList* list) {

@@ -1,0 +1,33 @@
+// Chief header of the survey data model: the object interfaces, positions and stations, drawable
+// objects, the code library, layers and draw properties, photo notes, the dataset, the data root
+// and the job settings and job info.
+#pragma once
+
+#include "model/IEArc.h"
+#include "model/IEAttrDescription.h"
+#include "model/IECodeDescription.h"
+#include "model/IECodeStyle.h"
+#include "model/IECodeValues.h"
+#include "model/IECodesDataInterface.h"
+#include "model/IECoordinateSystemInfo.h"
+#include "model/IEData.h"
+#include "model/IEDataDictionary.h"
+#include "model/IEDataset.h"
+#include "model/IEDatasetProperties.h"
+#include "model/IEDesignPoint.h"
+#include "model/IEDrawDictionary.h"
+#include "model/IEDrawProperties.h"
+#include "model/IEHashMapByName.h"
+#include "model/IEInterfaces.h"
+#include "model/IEJobInfo.h"
+#include "model/IELayer.h"
+#include "model/IEObject.h"
+#include "model/IEObjectList.h"
+#include "model/IEOrderedMapByName.h"
+#include "model/IEPhotoNotes.h"
+#include "model/IEPolyLine.h"
+#include "model/IEPositions.h"
+#include "model/IESettings.h"
+#include "model/IESheetPoint.h"
+#include "model/IEStation.h"
+#include "model/IIECoordinateSystemCatalog.h"
