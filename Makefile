@@ -3,7 +3,7 @@ BUILD ?= build
 JOBS ?= 2
 CMAKE_FLAGS ?=
 
-.PHONY: setup build test sanitize tsan locale-test clean
+.PHONY: setup build run test sanitize tsan locale-test clean
 
 setup:
 	@bash scripts/setup.sh
@@ -11,6 +11,11 @@ setup:
 build: setup
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_FLAGS) >/dev/null
 	cmake --build $(BUILD) -j $(JOBS)
+
+# The main job of the command-line host on real data. Until conversions exist: the formats that
+# export points in the regular configuration.
+run: build
+	$(BUILD)/bin/exchange formats --type POINTS --direction export --config REGULAR
 
 test: build
 	ctest --test-dir $(BUILD) -j $(JOBS) --output-on-failure

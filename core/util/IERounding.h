@@ -8,5 +8,5 @@ namespace IEUtils {
 // that large values keep their precision.
 double CutValue(double value, int decimals);
 // The 64-bit value 1 shifted left by n: the bit of enumerator n in a capability mask.
-inline uint64_t ToFlag(uint64_t n) { return n < 64 ? uint64_t(1) << n : 0; }
+constexpr uint64_t ToFlag(uint64_t n) { return n < 64 ? uint64_t(1) << n : 0; }
 }  // namespace IEUtils

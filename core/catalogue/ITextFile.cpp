@@ -1,0 +1,5 @@
+#include "ITextFile.h"
+
+CITextFile::CITextFile(int bufferSize) : CTextFile(bufferSize) {}
+
+CITextFile::~CITextFile() = default;
