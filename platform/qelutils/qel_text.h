@@ -3,6 +3,7 @@
 // capacity sit in a header in front of the characters, and an empty string allocates nothing.
 #pragma once
 
+#include <climits>
 #include <cstdarg>
 #include <cstddef>
 #include <cstdlib>
@@ -417,13 +418,16 @@ class CQelStringT {
     return data;
   }
   void Assign(const T* s, size_t n) {
-    if (!s || n == 0) {
+    // Lengths are ints throughout; text beyond that size is as fatal as a failed allocation.
+    if (n > static_cast<size_t>(INT_MAX - 1)) std::abort();
+    const int len = static_cast<int>(n);
+    if (!s || len <= 0) {
       Empty();
       return;
     }
-    T* p = Prepare(static_cast<int>(n));
-    std::memmove(p, s, n * sizeof(T));
-    SetLength(static_cast<int>(n));
+    T* p = Prepare(len);
+    std::memmove(p, s, static_cast<size_t>(len) * sizeof(T));
+    SetLength(len);
   }
   void AssignOther(const YCHAR* s, size_t n);
   int Insert(int index, const T* s, int n) {
