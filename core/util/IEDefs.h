@@ -56,8 +56,10 @@ constexpr int EDIST_UNITS_COUNT = 27;
 enum class EANGLE_UNITS : int { RADIANS, GRADS_GONS, MILS, DECDEG, DDDMMSSS, ANY_UNITS };
 constexpr int EANGLE_UNITS_COUNT = 6;
 
-enum ETEMPERATURE_UNITS { TEMPERATURE_FAHRENHEIT, TEMPERATURE_CELSIUS };
-enum EPRESSURE_UNITS { PRESSURE_MMHG, PRESSURE_HPA, PRESSURE_INHG, PRESSURE_MBAR };
+// Fixed underlying types: settings may carry values outside the list, which conversions pass
+// through unchanged.
+enum ETEMPERATURE_UNITS : int { TEMPERATURE_FAHRENHEIT, TEMPERATURE_CELSIUS };
+enum EPRESSURE_UNITS : int { PRESSURE_MMHG, PRESSURE_HPA, PRESSURE_INHG, PRESSURE_MBAR };
 
 // The exchangeable data types; the enumerators are the keywords of the formats settings file.
 enum EIEDataType {

@@ -4,6 +4,8 @@
 #include <fnmatch.h>
 #include <sys/stat.h>
 
+#include <memory>
+#include <new>
 #include <string>
 #include <vector>
 
@@ -49,10 +51,7 @@ void FillRecord(const std::string& folder, const char* name, WIN32_FIND_DATAW& d
   data.nFileSizeLow = static_cast<uint32_t>(size);
 }
 
-}  // namespace
-
-HANDLE FindFirstFileW(const unsigned short* pattern, WIN32_FIND_DATAW* data) {
-  if (!data) return INVALID_HANDLE_VALUE;
+HANDLE StartSearch(const unsigned short* pattern, WIN32_FIND_DATAW* data) {
   const std::string full = qel_path::ToSystemPath(pattern);
   const size_t slash = full.rfind('/');
   std::string folder = slash == std::string::npos ? "." : full.substr(0, slash);
@@ -61,22 +60,29 @@ HANDLE FindFirstFileW(const unsigned short* pattern, WIN32_FIND_DATAW* data) {
   if (name == "*.*") name = "*";
   if (name.empty()) return INVALID_HANDLE_VALUE;
 
-  DIR* dir = opendir(folder.c_str());
+  std::unique_ptr<DIR, int (*)(DIR*)> dir(opendir(folder.c_str()), closedir);
   if (!dir) return INVALID_HANDLE_VALUE;
-  auto* state = new FindState;
-  while (const dirent* entry = readdir(dir)) {
+  auto state = std::make_unique<FindState>();
+  while (const dirent* entry = readdir(dir.get())) {
     if (fnmatch(name.c_str(), entry->d_name, FNM_NOESCAPE | FNM_CASEFOLD) != 0) continue;
     state->entries.emplace_back();
     FillRecord(folder, entry->d_name, state->entries.back());
   }
-  closedir(dir);
-  if (state->entries.empty()) {
-    delete state;
-    return INVALID_HANDLE_VALUE;
-  }
+  if (state->entries.empty()) return INVALID_HANDLE_VALUE;
   *data = state->entries[0];
   state->next = 1;
-  return state;
+  return state.release();
+}
+
+}  // namespace
+
+HANDLE FindFirstFileW(const unsigned short* pattern, WIN32_FIND_DATAW* data) {
+  if (!data) return INVALID_HANDLE_VALUE;
+  try {
+    return StartSearch(pattern, data);
+  } catch (const std::bad_alloc&) {
+    return INVALID_HANDLE_VALUE;  // a folder too large to list in the memory left
+  }
 }
 
 bool FindNextFileW(HANDLE search, WIN32_FIND_DATAW* data) {

@@ -221,9 +221,14 @@ TEST(IEUtilsUnits, PackedDegrees) {
     double packed;
     double degrees;
   } toDegrees[] = {
-      {12.3, 12.5},        {-12.3, -12.5},         {359.596, 0.0},  // 60 s carry into a minute, 60 min into
-                                                                    // 360°
-      {10.59599999, 11.0}, {0.0001, 1.0 / 3600.0}, {370.3, 10.5},  {45.0, 45.0},
+      {12.3, 12.5},
+      {-12.3, -12.5},
+      {359.596, 0.0},  // 60 s carry into a minute, 60 min into
+                       // 360°
+      {10.59599999, 11.0},
+      {0.0001, 1.0 / 3600.0},
+      {370.3, 10.5},
+      {45.0, 45.0},
   };
   for (const Row& r : toDegrees) EXPECT_NEAR(r.degrees, DDDMMSS2Deg(r.packed), 1e-12) << r.packed;
 
@@ -288,6 +293,13 @@ TEST(IEUtilsUnits, CoordinateTextStyles) {
   }
 }
 
+TEST(IEUtilsUnits, UnknownCoordinateStyle) {
+  EXPECT_EQ(u"", CoordsByStyleToString(static_cast<ECOORDS_STYLE>(9), 45.5, 3, SIGN_NONE));
+  bool ok = false;
+  EXPECT_EQ(45.5, StringByStyleToCoords(static_cast<ECOORDS_STYLE>(9), u"45.5", ok));
+  EXPECT_TRUE(ok);
+}
+
 TEST(IEUtilsUnits, CoordinateTextRoundTrips) {
   for (int style = COORDS_DEC_DEG; style <= COORDS_DMS_SYMBOLS; ++style) {
     for (double d : {45.5, -12.3456789, 0.25, 179.99, -0.5}) {
@@ -349,9 +361,11 @@ TEST(IEUtilsUnits, TemperatureAndPressure) {
   EXPECT_EQ(212.0, FromCelsius(100.0, TEMPERATURE_FAHRENHEIT));
   EXPECT_EQ(-40.0, FromCelsius(-40.0, TEMPERATURE_FAHRENHEIT));
   EXPECT_EQ(20.0, FromCelsius(20.0, TEMPERATURE_CELSIUS));
+  EXPECT_EQ(20.0, FromCelsius(20.0, static_cast<ETEMPERATURE_UNITS>(7)));
   EXPECT_EQ(1013.25 * 0.7500615758456564, FromHPA(1013.25, PRESSURE_MMHG));
   EXPECT_NEAR(760.0, FromHPA(1013.25, PRESSURE_MMHG), 1e-3);
   EXPECT_EQ(1013.25 * 0.02953, FromHPA(1013.25, PRESSURE_INHG));
   EXPECT_EQ(1013.25, FromHPA(1013.25, PRESSURE_HPA));
   EXPECT_EQ(1013.25, FromHPA(1013.25, PRESSURE_MBAR));
+  EXPECT_EQ(1013.25, FromHPA(1013.25, static_cast<EPRESSURE_UNITS>(9)));
 }
