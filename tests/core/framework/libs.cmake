@@ -1,0 +1,16 @@
+# The test plug-ins: two libraries from one source, so that tests can show rebinding. They are
+# built into a folder of their own, found through EXCHCORE_PLUGIN_PATH, and never installed.
+set(TEST_PLUGIN_DIR ${CMAKE_BINARY_DIR}/testplugins)
+foreach(tag A B)
+  string(TOLOWER ${tag} lower)
+  if(NOT TARGET testplug${lower})
+    add_library(testplug${lower} SHARED ${CMAKE_CURRENT_LIST_DIR}/plugins_for_tests/TestPlugin.cpp)
+    target_compile_definitions(testplug${lower} PRIVATE TEST_PLUGIN_TAG='${tag}')
+    target_include_directories(testplug${lower} PRIVATE ${CMAKE_CURRENT_LIST_DIR}/plugins_for_tests)
+    target_link_libraries(testplug${lower} PRIVATE exchcore qelutils)
+    set_target_properties(testplug${lower} PROPERTIES LIBRARY_OUTPUT_DIRECTORY ${TEST_PLUGIN_DIR})
+  endif()
+endforeach()
+set(TEST_EXTRA_LIBS "")
+set(TEST_EXTRA_DEPENDS testpluga testplugb)
+set(TEST_EXTRA_DEFINES TEST_PLUGIN_DIR="${TEST_PLUGIN_DIR}")
