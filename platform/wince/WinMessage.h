@@ -4,7 +4,8 @@
 
 #include <cstdint>
 
-typedef struct HWND__* HWND;
+#include "WinTypes.h"
+
 // Posting to this handle appends the message to every message window.
 #define HWND_BROADCAST (reinterpret_cast<HWND>(static_cast<uintptr_t>(0xFFFF)))
 

@@ -58,7 +58,7 @@ class ParsersLoaderTest : public ::testing::Test {
   CQelString LastImportedName() {
     CIEDataset* ds = loader.GetIEData()->GetCurDataset();
     int n = ds->GetNumberOfElements(-1, IIEStateInterface::STATE_ANY, false, false);
-    return n ? ds->GetAt(n - 1)->GetName() : CQelString();
+    return n ? ds->GetObjectAt(n - 1)->GetName() : CQelString();
   }
 
   test_support::TempDir tmp;
