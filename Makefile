@@ -24,6 +24,13 @@ test: build
 sanitize: setup
 	$(MAKE) test BUILD=build-asan CMAKE_FLAGS="-DCMAKE_BUILD_TYPE=Debug -DEXCHCORE_SANITIZE=address,undefined"
 
+# The tests that run jobs on threads, under ThreadSanitizer.
+TSAN_TESTS ?= Thread|Message|Loader|Worker
+tsan: setup
+	cmake -S . -B build-tsan -DCMAKE_BUILD_TYPE=Debug -DEXCHCORE_SANITIZE=thread >/dev/null
+	cmake --build build-tsan -j $(JOBS)
+	TSAN_OPTIONS=halt_on_error=1 ctest --test-dir build-tsan -j $(JOBS) --output-on-failure -R '$(TSAN_TESTS)'
+
 # The suite of the default build again under a comma-decimal locale.
 locale-test: build
 	LC_ALL=de_DE.UTF-8 ctest --test-dir $(BUILD) -j $(JOBS) --output-on-failure

@@ -5,8 +5,6 @@ add_library(qeltestplugin MODULE ${CMAKE_CURRENT_LIST_DIR}/plugins_for_tests/Qel
 set_target_properties(qeltestplugin PROPERTIES
   PREFIX "lib" SUFFIX ".so"
   LIBRARY_OUTPUT_DIRECTORY ${QEL_TEST_PLUGIN_DIR})
-# The test executable exists only after this file was read: finish its set-up at the end of the folder.
-cmake_language(DEFER CALL add_dependencies ${name} qeltestplugin)
-cmake_language(DEFER CALL target_compile_definitions ${name} PRIVATE
-  QEL_TEST_PLUGIN_DIR="${QEL_TEST_PLUGIN_DIR}")
+set(TEST_EXTRA_DEPENDS qeltestplugin)
+set(TEST_EXTRA_DEFINES QEL_TEST_PLUGIN_DIR="${QEL_TEST_PLUGIN_DIR}")
 set(TEST_EXTRA_LIBS ${CMAKE_DL_LIBS})
