@@ -11,7 +11,7 @@
 
 class CIEArc : public CIEObject {
  public:
-  enum EADataType {
+  enum EADataType : int {
     ARC_RADIUS = 0,       // metres
     ARC_START_ANGLE = 1,  // decimal degrees
     ARC_END_ANGLE = 2     // decimal degrees
@@ -27,14 +27,18 @@ class CIEArc : public CIEObject {
   // made inactive.
   void ShiftCoords(const CIEPosition3D& origin, double sx, double sy, double sz, double angle) override;
   const IIEDrawProperties* GetDrawProperties() const override { return m_pDrawProps.get(); }
-  void SetDrawProperties(IIEDrawProperties* props) override { IEModelDetail::ReplaceOwned(m_pDrawProps, props); }
+  void SetDrawProperties(IIEDrawProperties* props) override {
+    IEModelDetail::ReplaceOwned(m_pDrawProps, props);
+  }
   void SetName(const CQelString& name) override { m_center.SetName(name); }
   const CQelString& GetName() const override { return m_center.GetName(); }
 
   const CIEStation& GetStation() const { return m_center; }
   // Takes the centre; a station without a name keeps the arc's name.
   void SetStation(const CIEStation& station) { IEModelDetail::AssignStationKeepingName(m_center, station); }
-  void SetCenter(double px, double py, double pz, double geoidHeight) { m_center.SetPosition(px, py, pz, geoidHeight); }
+  void SetCenter(double px, double py, double pz, double geoidHeight) {
+    m_center.SetPosition(px, py, pz, geoidHeight);
+  }
   // A type of 3 or more is ignored (reads give 0.0).
   void SetData(EADataType type, double value);
   double GetData(EADataType type) const;

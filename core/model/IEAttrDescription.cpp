@@ -6,7 +6,7 @@ struct TAttrTypeInfo {
   int size;
   int maxLength;
 };
-const TAttrTypeInfo kAttrTypes[] = {{u"String", -1, 255}, {u"Bool", 4, 10},  {u"Integer", 4, 10},
+const TAttrTypeInfo kAttrTypes[] = {{u"String", -1, 255}, {u"Bool", 4, 10},   {u"Integer", 4, 10},
                                     {u"Float", 8, 18},    {u"List", -1, 255}, {u"Date-Time", -1, 19}};
 const TAttrTypeInfo kUnsupported = {u"NotSupported", -1, 255};
 const int kAttrTypesCount = sizeof(kAttrTypes) / sizeof(kAttrTypes[0]);

@@ -8,7 +8,7 @@
 
 class CIEAttrDescription {
  public:
-  enum EAttributeType {
+  enum EAttributeType : int {
     ATTR_STRING = 0,
     ATTR_BOOL = 1,
     ATTR_INTEGER = 2,

@@ -2,7 +2,9 @@
 
 CIECodeDescription::CIECodeDescription(const CQelString& name) : m_strName(name) {}
 
-CIECodeDescription::CIECodeDescription(const CIECodeDescription& other) : IIENameInterface() { *this = other; }
+CIECodeDescription::CIECodeDescription(const CIECodeDescription& other) : IIENameInterface() {
+  *this = other;
+}
 
 CIECodeDescription& CIECodeDescription::operator=(const CIECodeDescription& other) {
   if (this != &other) {

@@ -13,7 +13,7 @@ class CIELayer;
 
 class CIECodeDescription : public IIENameInterface {
  public:
-  enum EIECodeType { CODE_POINT = 0, CODE_LINE = 1, CODE_AREA = 2, CODE_UNDEFINED = 3 };
+  enum EIECodeType : int { CODE_POINT = 0, CODE_LINE = 1, CODE_AREA = 2, CODE_UNDEFINED = 3 };
   // Values other than ATTRIB_PROMPT_NOT_GIVEN belong to the host; they are stored unchanged.
   enum EIEAttribPromptType : int { ATTRIB_PROMPT_NOT_GIVEN = 3 };
 
@@ -29,7 +29,9 @@ class CIECodeDescription : public IIENameInterface {
   const CIEAttrDescription* GetAttrDescriptionAt(int index) const {
     return m_attrs.IsValidIndex(index) ? m_attrs[index] : nullptr;
   }
-  CIEAttrDescription* GetAttrDescriptionAt(int index) { return m_attrs.IsValidIndex(index) ? m_attrs[index] : nullptr; }
+  CIEAttrDescription* GetAttrDescriptionAt(int index) {
+    return m_attrs.IsValidIndex(index) ? m_attrs[index] : nullptr;
+  }
   int GetSize() const { return m_attrs.GetSize(); }
   // The first attribute description whose name is exactly equal, or null; -1 for the index.
   const CIEAttrDescription* FindAttrDescription(const CQelString& name) const;
@@ -41,7 +43,9 @@ class CIECodeDescription : public IIENameInterface {
   void SetDrawProperties(IIEDrawProperties::EIEDrawType type, IIEDrawProperties* props) {
     m_drawProps.Set(type, props);
   }
-  IIEDrawProperties* GetDrawProperties(IIEDrawProperties::EIEDrawType type) const { return m_drawProps.Get(type); }
+  IIEDrawProperties* GetDrawProperties(IIEDrawProperties::EIEDrawType type) const {
+    return m_drawProps.Get(type);
+  }
   bool IsDrawPropertiesWasDefined() const { return m_drawProps.IsAnySet(); }
   static IIEDrawProperties* CreateDrawPropertiesFromString(const CQelString& name) {
     return IIEDrawProperties::CreateFromTypeName(name);

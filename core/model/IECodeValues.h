@@ -9,7 +9,7 @@
 
 class CIECodeValues {
  public:
-  enum ECodeControlCode { CONTROL_CODE_1 = 0, CONTROL_CODE_2 = 1 };
+  enum ECodeControlCode : int { CONTROL_CODE_1 = 0, CONTROL_CODE_2 = 1 };
 
   // The description is not owned; it belongs to the code library.
   explicit CIECodeValues(CIECodeDescription* desc);

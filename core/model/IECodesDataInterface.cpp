@@ -2,7 +2,9 @@
 
 #include "IECodeStyle.h"
 
-CIECodesDataInterface::CIECodesDataInterface(const CIECodesDataInterface& other) { other.copyCodesData(this); }
+CIECodesDataInterface::CIECodesDataInterface(const CIECodesDataInterface& other) {
+  other.copyCodesData(this);
+}
 
 CIECodesDataInterface& CIECodesDataInterface::operator=(const CIECodesDataInterface& other) {
   if (this != &other) {
@@ -38,7 +40,8 @@ CIECodeValues* CIECodesDataInterface::FindCode(const CQelString& text, bool with
   return nullptr;
 }
 
-CQelString CIECodesDataInterface::GetCodeAttrValue(const CQelString& codeName, const CQelString& attrName) const {
+CQelString CIECodesDataInterface::GetCodeAttrValue(const CQelString& codeName,
+                                                   const CQelString& attrName) const {
   const CIECodeValues* code = FindCode(codeName, false);
   return code ? code->GetAttrByName(attrName) : CQelString();
 }
@@ -64,8 +67,8 @@ void CIECodesDataInterface::copyCodesData(CIECodesDataInterface* target) const {
 
 CQelString CIECodesDataInterface::GetUserControlCode(const TIECodeStyle* style, const CQelString& code) {
   if (!style) return code;
-  static const char16_t* const kKeywords[TIECodeStyle::CONTROL_CODE_TEXTS] = {u"AS", u"AE", u"R",
-                                                                               u"C",  u"BEG_LINE", u"END_LINE"};
+  static const char16_t* const kKeywords[TIECodeStyle::CONTROL_CODE_TEXTS] = {
+      u"AS", u"AE", u"R", u"C", u"BEG_LINE", u"END_LINE"};
   for (int i = 0; i < TIECodeStyle::CONTROL_CODE_TEXTS; ++i)
     if (code == kKeywords[i]) return style->m_strControlCodeTexts[i];
   return code;
@@ -79,7 +82,8 @@ bool HasField(const TIECodeStyle& style, IEAsciiFields::EType field) {
 }
 }  // namespace
 
-CQelString CIECodesDataInterface::GetCodesAsCodeStyle(const TIECodeStyle* style, const CQelString& note) const {
+CQelString CIECodesDataInterface::GetCodesAsCodeStyle(const TIECodeStyle* style,
+                                                      const CQelString& note) const {
   using namespace IEAsciiFields;
   CQelString out;
   if (!style) return out;

@@ -20,7 +20,9 @@ class CIECodesDataInterface {
   // Appended and owned; null is ignored.
   void AddCode(CIECodeValues* code);
   int GetNumberOfCodes() const { return m_codes.GetSize(); }
-  const CIECodeValues* GetCode(int index) const { return m_codes.IsValidIndex(index) ? m_codes[index] : nullptr; }
+  const CIECodeValues* GetCode(int index) const {
+    return m_codes.IsValidIndex(index) ? m_codes[index] : nullptr;
+  }
   CIECodeValues* GetCode(int index) { return m_codes.IsValidIndex(index) ? m_codes[index] : nullptr; }
   // Index of the first code whose description has exactly this name, or -1.
   int GetCodePos(const CQelString& codeName) const;

@@ -45,7 +45,9 @@ const CIEDataset* CIEData::GetDatasetAt(int index) const {
   return m_datasets.IsValidIndex(index) ? m_datasets[index] : nullptr;
 }
 
-CIEDataset* CIEData::GetDatasetAt(int index) { return m_datasets.IsValidIndex(index) ? m_datasets[index] : nullptr; }
+CIEDataset* CIEData::GetDatasetAt(int index) {
+  return m_datasets.IsValidIndex(index) ? m_datasets[index] : nullptr;
+}
 
 int CIEData::GetNumberOfObjectsInAllDatasets() const {
   int total = 0;

@@ -113,7 +113,8 @@ CIEObject* CIEDataset::FindObject(const CQelString& name, int kind) {
   return const_cast<CIEObject*>(static_cast<const CIEDataset*>(this)->FindObject(name, kind));
 }
 
-int CIEDataset::GetNumberOfElements(int kind, IIEStateInterface::ECurrentState state, bool points, bool lines) const {
+int CIEDataset::GetNumberOfElements(int kind, IIEStateInterface::ECurrentState state, bool points,
+                                    bool lines) const {
   const int entries = m_objects.GetSize();
   if (points && lines) return entries;
   if (!points && !lines) {
@@ -185,7 +186,8 @@ bool CIEDataset::IsCodeDefinitionUsed(const CIECodeDescription* desc) const {
   return false;
 }
 
-void CIEDataset::CopyIEObjectsWithTheCodeToTheNewDataset(CIEDataset* target, const CQelString& codeName) const {
+void CIEDataset::CopyIEObjectsWithTheCodeToTheNewDataset(CIEDataset* target,
+                                                         const CQelString& codeName) const {
   if (!target) return;
   for (const CIEObject* object : m_objects) {
     const CIECodeValues* code = object ? object->FindCode(codeName, false) : nullptr;

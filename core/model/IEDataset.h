@@ -37,7 +37,9 @@ class CIEDataset : public IIENameInterface {
   // Takes the object (null is ignored), notes whether it has codes and indexes it by name.
   void Add(CIEObject* object);
   // The entry, possibly null; null for an index outside the list.
-  const CIEObject* GetObjectAt(int index) const { return m_objects.IsValidIndex(index) ? m_objects[index] : nullptr; }
+  const CIEObject* GetObjectAt(int index) const {
+    return m_objects.IsValidIndex(index) ? m_objects[index] : nullptr;
+  }
   CIEObject* GetObjectAt(int index) { return m_objects.IsValidIndex(index) ? m_objects[index] : nullptr; }
   // Takes the entry out of the list without deleting it: the caller owns it now.
   bool RemoveObject(int index);
@@ -79,7 +81,9 @@ class CIEDataset : public IIENameInterface {
   CIEDesignPointsArray* FindPointsArray(const CQelString& name) const;
   int GetNumberOfPointsArrays() const { return static_cast<int>(m_pointsArrays.GetCount()); }
   // Iteration in unspecified order; the position is null when there is none and after the last.
-  qel_templ::QelTemplPosition GetStartPositionOfPointsArrayMap() const { return m_pointsArrays.GetStartPosition(); }
+  qel_templ::QelTemplPosition GetStartPositionOfPointsArrayMap() const {
+    return m_pointsArrays.GetStartPosition();
+  }
   const CIEDesignPointsArray* GetNextPointsArray(qel_templ::QelTemplPosition& pos) const;
   CIEDesignPointsArray* GetNextPointsArray(qel_templ::QelTemplPosition& pos, CQelString& name);
 

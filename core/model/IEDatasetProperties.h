@@ -9,7 +9,7 @@
 
 class CIEDatasetProperties {
  public:
-  enum EMinMax { MIN = 0, MAX = 1 };
+  enum EMinMax : int { MIN = 0, MAX = 1 };
 
   CIEDatasetProperties() { reset(); }
   CIEDatasetProperties(const CIEDatasetProperties& other) { clone(other); }

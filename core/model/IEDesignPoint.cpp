@@ -23,7 +23,8 @@ CIEObject* CIEPTLPoint::clone() const {
   return copy;
 }
 
-void CIEPTLPoint::SetPTLParams(const CQelString& firstIDs, const CQelString& secondIDs, ECOORD_TYPE coordType) {
+void CIEPTLPoint::SetPTLParams(const CQelString& firstIDs, const CQelString& secondIDs,
+                               ECOORD_TYPE coordType) {
   m_strFirstIDs = firstIDs;
   m_strSecondIDs = secondIDs;
   m_eCoordType = coordType;

@@ -22,14 +22,18 @@ class CIEDesignPoint : public CIEObject {
     m_station.ShiftCoords(origin, sx, sy, sz, angle);
   }
   const IIEDrawProperties* GetDrawProperties() const override { return m_pDrawProps.get(); }
-  void SetDrawProperties(IIEDrawProperties* props) override { IEModelDetail::ReplaceOwned(m_pDrawProps, props); }
+  void SetDrawProperties(IIEDrawProperties* props) override {
+    IEModelDetail::ReplaceOwned(m_pDrawProps, props);
+  }
   void SetName(const CQelString& name) override { m_station.SetName(name); }
   const CQelString& GetName() const override { return m_station.GetName(); }
 
   const CIEStation& GetStation() const { return m_station; }
   // Takes the station; a station without a name keeps the point's name.
   void SetStation(const CIEStation& station) { IEModelDetail::AssignStationKeepingName(m_station, station); }
-  void SetCoords(double px, double py, double pz, double geoidHeight) { m_station.SetPosition(px, py, pz, geoidHeight); }
+  void SetCoords(double px, double py, double pz, double geoidHeight) {
+    m_station.SetPosition(px, py, pz, geoidHeight);
+  }
 
   QEL_DECLARE_SHARED_ALLOCATION()
 

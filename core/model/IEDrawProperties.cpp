@@ -2,11 +2,12 @@
 
 namespace {
 
-const char16_t* const kMarkStyles[] = {u"Dot",  u"Filled Rect", u"Filled Diamond", u"Filled Circle",
-                                       u"Filled Triangle", u"Rect", u"Diamond", u"Circle",
-                                       u"Triangle", u"Cross", u"Tree", u"SmallCross"};
+const char16_t* const kMarkStyles[] = {
+    u"Dot",    u"Filled Rect", u"Filled Diamond", u"Filled Circle", u"Filled Triangle", u"Rect", u"Diamond",
+    u"Circle", u"Triangle",    u"Cross",          u"Tree",          u"SmallCross"};
 const char16_t* const kDashStyles[] = {u"Solid", u"Dash", u"Dot", u"Dash Dot", u"Dash Dot Dot"};
-const char16_t* const kFillStyles[] = {u"None", u"Solid", u"Grid", u"Checkered", u"Horz. Lines", u"Vert. Lines"};
+const char16_t* const kFillStyles[] = {u"None",      u"Solid",       u"Grid",
+                                       u"Checkered", u"Horz. Lines", u"Vert. Lines"};
 
 template <int N>
 int FindKeyword(const char16_t* const (&table)[N], const CQelString& text) {
@@ -124,7 +125,9 @@ bool CIEDrawLineProperties::SetDashStyleFromString(const CQelString& text) {
   return StyleFromKeyword(kDashStyles, text, m_eDashStyle, m_bDashStyleDefined);
 }
 
-bool CIEDrawLineProperties::GetWidth(int& width) const { return GetIfDefined(m_bWidthDefined, m_nWidth, width); }
+bool CIEDrawLineProperties::GetWidth(int& width) const {
+  return GetIfDefined(m_bWidthDefined, m_nWidth, width);
+}
 
 void CIEDrawLineProperties::SetWidth(int width) {
   m_nWidth = width <= 0 || width > 100 ? 1 : width;

@@ -7,7 +7,7 @@
 
 class IIEDrawProperties {
  public:
-  enum EIEDrawType { DRAW_POINT = 0, DRAW_LINE = 1, DRAW_AREA = 2 };
+  enum EIEDrawType : int { DRAW_POINT = 0, DRAW_LINE = 1, DRAW_AREA = 2 };
   static constexpr int DRAW_TYPES_COUNT = 3;
 
   virtual ~IIEDrawProperties() = default;
@@ -36,7 +36,7 @@ class IIEDrawProperties {
 
 class CIEDrawPointProperties : public IIEDrawProperties {
  public:
-  enum EMarkStyleType {
+  enum EMarkStyleType : int {
     MARK_DOT,
     MARK_FILLED_RECT,
     MARK_FILLED_DIAMOND,
@@ -81,7 +81,7 @@ class CIEDrawPointProperties : public IIEDrawProperties {
 
 class CIEDrawLineProperties : public IIEDrawProperties {
  public:
-  enum EDashStyleType { DASH_SOLID, DASH_DASH, DASH_DOT, DASH_DASH_DOT, DASH_DASH_DOT_DOT };
+  enum EDashStyleType : int { DASH_SOLID, DASH_DASH, DASH_DOT, DASH_DASH_DOT, DASH_DASH_DOT_DOT };
 
   CIEDrawLineProperties() = default;
   CIEDrawLineProperties(const CIEDrawLineProperties&) = default;
@@ -117,7 +117,7 @@ class CIEDrawLineProperties : public IIEDrawProperties {
 
 class CIEDrawAreaProperties : public IIEDrawProperties {
  public:
-  enum EFillStyleType { FILL_NONE, FILL_SOLID, FILL_GRID, FILL_CHECKERED, FILL_HORZ_LINES, FILL_VERT_LINES };
+  enum EFillStyleType : int { FILL_NONE, FILL_SOLID, FILL_GRID, FILL_CHECKERED, FILL_HORZ_LINES, FILL_VERT_LINES };
 
   CIEDrawAreaProperties() = default;
   CIEDrawAreaProperties(const CIEDrawAreaProperties&) = default;
@@ -129,9 +129,7 @@ class CIEDrawAreaProperties : public IIEDrawProperties {
   CQelString GetObjTypeAsString() const override;
   bool GetColor(unsigned long& color) const override;
   void SetColor(unsigned long color) override;
-  bool IsDefined() const override {
-    return m_bColorDefined || m_bFillStyleDefined || m_bTransparencyDefined;
-  }
+  bool IsDefined() const override { return m_bColorDefined || m_bFillStyleDefined || m_bTransparencyDefined; }
 
   bool GetFillStyleType(EFillStyleType& style) const;
   void SetFillStyleType(EFillStyleType style);

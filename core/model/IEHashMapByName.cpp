@@ -4,10 +4,10 @@ namespace IEHashDetail {
 
 namespace {
 // Each about twice the one before, so that rebuilding stays linear over all insertions.
-const unsigned kBucketPrimes[] = {7u,         23u,        53u,        97u,        193u,       389u,
-                                  769u,       1543u,      3079u,      6151u,      12289u,     24593u,
-                                  49157u,     98317u,     196613u,    393241u,    786433u,    1572869u,
-                                  3145739u,   6291469u,   12582917u,  25165843u,  50331653u,  100663319u,
+const unsigned kBucketPrimes[] = {7u,         23u,        53u,        97u,         193u,        389u,
+                                  769u,       1543u,      3079u,      6151u,       12289u,      24593u,
+                                  49157u,     98317u,     196613u,    393241u,     786433u,     1572869u,
+                                  3145739u,   6291469u,   12582917u,  25165843u,   50331653u,   100663319u,
                                   201326611u, 402653189u, 805306457u, 1610612741u, 3221225473u, 4294967291u};
 }  // namespace
 

@@ -51,7 +51,8 @@ class CIEHashMapByName {
       node->value = value;
       return true;
     }
-    if (static_cast<unsigned long long>(m_nCount) + 1 > m_nBuckets) Rehash(IEHashDetail::BucketCountFor(m_nCount + 1ull));
+    if (static_cast<unsigned long long>(m_nCount) + 1 > m_nBuckets)
+      Rehash(IEHashDetail::BucketCountFor(m_nCount + 1ull));
     void* place = dlmalloc(sizeof(Node));
     if (!place) std::abort();
     Node*& head = m_pBuckets[hash % m_nBuckets];

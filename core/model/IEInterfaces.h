@@ -1,5 +1,6 @@
 // The small abstract interfaces every item of the survey data model is assembled from (name,
-// state, time, object kind) and the enumerations that travel with them.
+// state, time, object kind) and the enumerations that travel with them. Enumerations of the model
+// are based on int: formats store values beyond the named ones, and those must stay valid values.
 #pragma once
 
 #include "QelAlloc.h"
@@ -7,7 +8,7 @@
 #include "qel_text.h"
 
 // The kind of a dataset object. Dataset queries also take -1 as "every kind".
-enum EIEObjectsType {
+enum EIEObjectsType : int {
   IE_DESIGN_POINT = 0,
   IE_PTL_POINT = 1,
   IE_GPS_POINT = 2,
@@ -37,7 +38,7 @@ class IIENameInterface {
 
 class IIEStateInterface {
  public:
-  enum ECurrentState {
+  enum ECurrentState : int {
     STATE_INACTIVE = 0,  // kept in its dataset but left out of the per-layer counts
     STATE_ACTIVE = 1,    // the state of every new object
     STATE_ANY = 2        // a query filter only: matches every state

@@ -83,7 +83,9 @@ bool TIEJobInfo::GetAngleUnits(EANGLE_UNITS& units) const {
   return true;
 }
 
-EANGLE_UNITS TIEJobInfo::GetAngleUnits() const { return Has(HAS_ANGLE_UNITS) ? m_eAngleUnits : EANGLE_UNITS::DECDEG; }
+EANGLE_UNITS TIEJobInfo::GetAngleUnits() const {
+  return Has(HAS_ANGLE_UNITS) ? m_eAngleUnits : EANGLE_UNITS::DECDEG;
+}
 
 void TIEJobInfo::SetTemperature(double value, ETEMPERATURE_UNITS units) {
   m_dTemperature = value;

@@ -30,7 +30,9 @@ class CIELayer : public IIENameInterface {
   void SetDrawProperties(IIEDrawProperties::EIEDrawType type, IIEDrawProperties* props) {
     m_drawProps.Set(type, props);
   }
-  IIEDrawProperties* GetDrawProperties(IIEDrawProperties::EIEDrawType type) const { return m_drawProps.Get(type); }
+  IIEDrawProperties* GetDrawProperties(IIEDrawProperties::EIEDrawType type) const {
+    return m_drawProps.Get(type);
+  }
   // True until a setter ran or until a held draw property is defined.
   bool AreAllParamsByDefault() const { return m_bAllByDefault && !m_drawProps.IsAnyDefined(); }
 

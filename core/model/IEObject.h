@@ -25,9 +25,12 @@ void ReplaceOwned(std::unique_ptr<T>& holder, T* value) {
 void AssignStationKeepingName(CIEStation& target, const CIEStation& source);
 }  // namespace IEModelDetail
 
-class CIEObject : public IIEStateInterface, public IIEObjInterface, public CIECodesDataInterface, public IIENameInterface {
+class CIEObject : public IIEStateInterface,
+                  public IIEObjInterface,
+                  public CIECodesDataInterface,
+                  public IIENameInterface {
  public:
-  enum EGroupType { GROUP_POINT = 0, GROUP_SHEET_POINT = 1, GROUP_LINE = 2 };
+  enum EGroupType : int { GROUP_POINT = 0, GROUP_SHEET_POINT = 1, GROUP_LINE = 2 };
 
   CIEObject() = default;
   // Objects are duplicated with clone only: a plain copy would share what the object owns.

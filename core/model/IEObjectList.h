@@ -19,7 +19,9 @@ class CIEObjectList : public IIENameInterface {
   void AddObject(CIEObject* object) { m_objects.Add(object); }
   int GetNumberOfObjects() const { return m_objects.GetSize(); }
   // Null for an index outside the list.
-  const CIEObject* GetObjectW(int index) const { return m_objects.IsValidIndex(index) ? m_objects[index] : nullptr; }
+  const CIEObject* GetObjectW(int index) const {
+    return m_objects.IsValidIndex(index) ? m_objects[index] : nullptr;
+  }
   void SetName(const CQelString& name) override { m_strName = name; }
   const CQelString& GetName() const override { return m_strName; }
 

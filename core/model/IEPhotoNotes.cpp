@@ -4,7 +4,9 @@ void CIEPhotoNote::SetData(EPhotoPropertyDataType type, double value) {
   if (IsValid(type)) m_dData[type] = value;
 }
 
-double CIEPhotoNote::GetData(EPhotoPropertyDataType type) const { return IsValid(type) ? m_dData[type] : 0.0; }
+double CIEPhotoNote::GetData(EPhotoPropertyDataType type) const {
+  return IsValid(type) ? m_dData[type] : 0.0;
+}
 
 void CIEPhotoNote::reset() {
   for (double& d : m_dData) d = 0.0;

@@ -8,7 +8,7 @@
 
 class CIEPhotoNote {
  public:
-  enum EPhotoPropertyDataType { PHOTO_AZIMUTH = 0, PHOTO_TILT_X = 1, PHOTO_TILT_Y = 2 };
+  enum EPhotoPropertyDataType : int { PHOTO_AZIMUTH = 0, PHOTO_TILT_X = 1, PHOTO_TILT_Y = 2 };
 
   CIEPhotoNote() { reset(); }
   CIEPhotoNote(const CIEPhotoNote& other) { clone(other); }

@@ -22,7 +22,9 @@ class CIEPolyLine : public CIEObject {
   // Transforms the stored stations; referenced design points are objects of their own.
   void ShiftCoords(const CIEPosition3D& origin, double sx, double sy, double sz, double angle) override;
   const IIEDrawProperties* GetDrawProperties() const override { return m_pDrawProps.get(); }
-  void SetDrawProperties(IIEDrawProperties* props) override { IEModelDetail::ReplaceOwned(m_pDrawProps, props); }
+  void SetDrawProperties(IIEDrawProperties* props) override {
+    IEModelDetail::ReplaceOwned(m_pDrawProps, props);
+  }
   void SetName(const CQelString& name) override { m_strName = name; }
   const CQelString& GetName() const override { return m_strName; }
 

@@ -1,13 +1,13 @@
 // Plain coordinate values of the data model: CIEPosition2D (x, y), CIENamedPosition2D (a pair with
-// a name) and CIEPosition3D (x, y, z), in metres. Geodetic positions reuse CIEPosition3D with latitude, longitude in radians and
-// height in metres.
+// a name) and CIEPosition3D (x, y, z), in metres. Geodetic positions reuse CIEPosition3D with latitude,
+// longitude in radians and height in metres.
 #pragma once
+
+#include <utility>
 
 #include "IEInterfaces.h"
 #include "QelAlloc.h"
 #include "qel_text.h"
-
-#include <utility>
 
 struct CIEPosition2D {
   double x = 0.0;
@@ -35,8 +35,11 @@ struct CIEPosition2D {
 
 struct CIENamedPosition2D : public CIEPosition2D, public IIENameInterface {
   CIENamedPosition2D() = default;
-  CIENamedPosition2D(CQelString name, double px, double py) : CIEPosition2D(px, py), m_strName(std::move(name)) {}
-  CIENamedPosition2D(const CIENamedPosition2D& o) : CIEPosition2D(o), IIENameInterface() { SetName(o.GetName()); }
+  CIENamedPosition2D(CQelString name, double px, double py)
+      : CIEPosition2D(px, py), m_strName(std::move(name)) {}
+  CIENamedPosition2D(const CIENamedPosition2D& o) : CIEPosition2D(o), IIENameInterface() {
+    SetName(o.GetName());
+  }
   CIENamedPosition2D& operator=(const CIENamedPosition2D& o) {
     CIEPosition2D::operator=(o);
     SetName(o.GetName());

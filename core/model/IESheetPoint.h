@@ -21,7 +21,9 @@ class CIESheetPoint : public CIEObject {
   // Transforms every station; the offset members stay as they are.
   void ShiftCoords(const CIEPosition3D& origin, double sx, double sy, double sz, double angle) override;
   const IIEDrawProperties* GetDrawProperties() const override { return m_pDrawProps.get(); }
-  void SetDrawProperties(IIEDrawProperties* props) override { IEModelDetail::ReplaceOwned(m_pDrawProps, props); }
+  void SetDrawProperties(IIEDrawProperties* props) override {
+    IEModelDetail::ReplaceOwned(m_pDrawProps, props);
+  }
   void SetName(const CQelString& name) override { m_strName = name; }
   const CQelString& GetName() const override { return m_strName; }
 

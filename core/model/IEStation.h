@@ -11,7 +11,7 @@ class CIEStation : public CIEPosition3D, public IIENameInterface {
  public:
   // 0 is used by every constructor of the library; 1 marks a keyed-in point. Other values are
   // carried unchanged.
-  enum EStationType { STATION_DEFAULT = 0, STATION_ENTERED = 1 };
+  enum EStationType : int { STATION_DEFAULT = 0, STATION_ENTERED = 1 };
 
   explicit CIEStation(EStationType type = STATION_DEFAULT);
   CIEStation(const CIEStation& other);

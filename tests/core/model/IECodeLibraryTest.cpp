@@ -31,8 +31,8 @@ TEST(IEAttrDescriptionTest, DefaultsAndTypeTable) {
     const char16_t* text;
     int size, maxLength;
   };
-  const Row rows[] = {{0, u"String", -1, 255}, {1, u"Bool", 4, 10},     {2, u"Integer", 4, 10},
-                      {3, u"Float", 8, 18},    {4, u"List", -1, 255},   {5, u"Date-Time", -1, 19},
+  const Row rows[] = {{0, u"String", -1, 255},       {1, u"Bool", 4, 10},           {2, u"Integer", 4, 10},
+                      {3, u"Float", 8, 18},          {4, u"List", -1, 255},         {5, u"Date-Time", -1, 19},
                       {6, u"NotSupported", -1, 255}, {-1, u"NotSupported", -1, 255}};
   for (const Row& r : rows) {
     attr.SetType(static_cast<CIEAttrDescription::EAttributeType>(r.type));
@@ -84,10 +84,14 @@ TEST(IECodeDescriptionTest, OnlyCodeNameUntilAnythingIsGiven) {
   EXPECT_FALSE(desc.IsDrawPropertiesWasDefined());
   void (*changes[])(CIECodeDescription&) = {
       [](CIECodeDescription& d) { d.SetCodeType(CIECodeDescription::CODE_POINT); },
-      [](CIECodeDescription& d) { d.SetAttribPromptType(static_cast<CIECodeDescription::EIEAttribPromptType>(0)); },
+      [](CIECodeDescription& d) {
+        d.SetAttribPromptType(static_cast<CIECodeDescription::EIEAttribPromptType>(0));
+      },
       [](CIECodeDescription& d) { d.SetDescCodeName(u"a tree"); },
       [](CIECodeDescription& d) { d.AddAttrDescription(new CIEAttrDescription()); },
-      [](CIECodeDescription& d) { d.SetDrawProperties(IIEDrawProperties::DRAW_AREA, new CIEDrawAreaProperties()); },
+      [](CIECodeDescription& d) {
+        d.SetDrawProperties(IIEDrawProperties::DRAW_AREA, new CIEDrawAreaProperties());
+      },
       [](CIECodeDescription& d) {
         static CIELayer layer;
         d.SetLayer(&layer);
@@ -110,7 +114,8 @@ TEST(IECodeDescriptionTest, AttributesAndDrawProperties) {
   EXPECT_EQ(nullptr, desc->GetAttrDescriptionAt(-1));
   std::unique_ptr<IIEDrawProperties> point(CIECodeDescription::CreateDrawPropertiesFromString(u"point"));
   EXPECT_EQ(nullptr, point);
-  desc->SetDrawProperties(IIEDrawProperties::DRAW_LINE, CIECodeDescription::CreateDrawPropertiesFromString(u"Line"));
+  desc->SetDrawProperties(IIEDrawProperties::DRAW_LINE,
+                          CIECodeDescription::CreateDrawPropertiesFromString(u"Line"));
   EXPECT_TRUE(desc->IsDrawPropertiesWasDefined());
   desc->SetDrawProperties(IIEDrawProperties::DRAW_LINE, nullptr);
   EXPECT_FALSE(desc->IsDrawPropertiesWasDefined());

@@ -57,12 +57,18 @@ TEST(IEDatasetTest, CountingByKindGroupAndState) {
     IIEStateInterface::ECurrentState state;
     bool points, lines;
     int expected;
-  } cases[] = {
-      {-1, ANY, false, false, 6},       {-1, ACTIVE, true, true, 6},      {99, ANY, true, false, 3},
-      {-1, ACTIVE, true, false, 2},     {-1, ANY, false, true, 2},        {IE_AREA, ANY, false, false, 1},
-      {IE_DESIGN_POINT, ANY, false, false, 2}, {IE_DESIGN_POINT, ACTIVE, false, false, 1},
-      {IE_SHEET_POINT, ANY, false, false, 1},  {-2, ANY, false, false, 0}, {11, ANY, false, false, 0},
-      {IE_SURFACE, ANY, false, false, 0}};
+  } cases[] = {{-1, ANY, false, false, 6},
+               {-1, ACTIVE, true, true, 6},
+               {99, ANY, true, false, 3},
+               {-1, ACTIVE, true, false, 2},
+               {-1, ANY, false, true, 2},
+               {IE_AREA, ANY, false, false, 1},
+               {IE_DESIGN_POINT, ANY, false, false, 2},
+               {IE_DESIGN_POINT, ACTIVE, false, false, 1},
+               {IE_SHEET_POINT, ANY, false, false, 1},
+               {-2, ANY, false, false, 0},
+               {11, ANY, false, false, 0},
+               {IE_SURFACE, ANY, false, false, 0}};
   for (const Case& c : cases)
     EXPECT_EQ(c.expected, ds.GetNumberOfElements(c.kind, c.state, c.points, c.lines))
         << c.kind << " " << c.state << " " << c.points << c.lines;

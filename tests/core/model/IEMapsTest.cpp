@@ -15,8 +15,9 @@ TEST(IEHashMapByNameTest, BucketCountFollowsThePrimeListAndKeepsLoadAtMostOne) {
   CIEHashMapByName<int> map;
   EXPECT_EQ(0u, map.GetBucketCount());
   // Element count reached -> bucket count expected right after that insertion.
-  const std::vector<std::pair<int, unsigned>> steps = {
-      {1, 7u}, {7, 7u}, {8, 23u}, {23, 23u}, {24, 53u}, {54, 97u}, {98, 193u}, {6152, 12289u}, {12290, 24593u}};
+  const std::vector<std::pair<int, unsigned>> steps = {{1, 7u},    {7, 7u},        {8, 23u},
+                                                       {23, 23u},  {24, 53u},      {54, 97u},
+                                                       {98, 193u}, {6152, 12289u}, {12290, 24593u}};
   int inserted = 0;
   for (const auto& step : steps) {
     while (inserted < step.first) map.SetAt(Name(inserted), inserted), ++inserted;

@@ -24,10 +24,11 @@ TEST(IEObjectTest, NewObjectsAreActiveAndBare) {
   std::unique_ptr<CIEObject> objects[] = {std::make_unique<CIEDesignPoint>(), std::make_unique<CIEPTLPoint>(),
                                           std::make_unique<CIESheetPoint>(),  std::make_unique<CIEPolyLine>(),
                                           std::make_unique<CIEArea>(),        std::make_unique<CIEArc>()};
-  const EIEObjectsType kinds[] = {IE_DESIGN_POINT, IE_PTL_POINT, IE_SHEET_POINT, IE_POLYLINE, IE_AREA, IE_ARC};
-  const CIEObject::EGroupType groups[] = {CIEObject::GROUP_POINT, CIEObject::GROUP_POINT,
+  const EIEObjectsType kinds[] = {IE_DESIGN_POINT, IE_PTL_POINT, IE_SHEET_POINT,
+                                  IE_POLYLINE,     IE_AREA,      IE_ARC};
+  const CIEObject::EGroupType groups[] = {CIEObject::GROUP_POINT,       CIEObject::GROUP_POINT,
                                           CIEObject::GROUP_SHEET_POINT, CIEObject::GROUP_LINE,
-                                          CIEObject::GROUP_LINE, CIEObject::GROUP_LINE};
+                                          CIEObject::GROUP_LINE,        CIEObject::GROUP_LINE};
   for (int i = 0; i < 6; ++i) {
     const CIEObject& o = *objects[i];
     EXPECT_EQ(IIEStateInterface::STATE_ACTIVE, o.GetStateType());
