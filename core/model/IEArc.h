@@ -18,7 +18,6 @@ class CIEArc : public CIEObject {
   };
 
   CIEArc() = default;
-  ~CIEArc() override = default;
 
   EIEObjectsType GetType() const override { return IE_ARC; }
   EGroupType GetGroupType() const override { return GROUP_LINE; }

@@ -13,7 +13,6 @@
 class CIEDesignPoint : public CIEObject {
  public:
   CIEDesignPoint() = default;
-  ~CIEDesignPoint() override = default;
 
   EIEObjectsType GetType() const override { return IE_DESIGN_POINT; }
   EGroupType GetGroupType() const override { return GROUP_POINT; }
@@ -57,7 +56,6 @@ class CIEPTLPoint : public CIEDesignPoint {
 
   CIEPTLPoint() = default;
   CIEPTLPoint(const CQelString& firstIDs, const CQelString& secondIDs, ECOORD_TYPE coordType);
-  ~CIEPTLPoint() override = default;
 
   EIEObjectsType GetType() const override { return IE_PTL_POINT; }
   CIEObject* clone() const override;

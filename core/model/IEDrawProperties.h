@@ -117,7 +117,14 @@ class CIEDrawLineProperties : public IIEDrawProperties {
 
 class CIEDrawAreaProperties : public IIEDrawProperties {
  public:
-  enum EFillStyleType : int { FILL_NONE, FILL_SOLID, FILL_GRID, FILL_CHECKERED, FILL_HORZ_LINES, FILL_VERT_LINES };
+  enum EFillStyleType : int {
+    FILL_NONE,
+    FILL_SOLID,
+    FILL_GRID,
+    FILL_CHECKERED,
+    FILL_HORZ_LINES,
+    FILL_VERT_LINES
+  };
 
   CIEDrawAreaProperties() = default;
   CIEDrawAreaProperties(const CIEDrawAreaProperties&) = default;

@@ -14,7 +14,6 @@
 class CIEPolyLine : public CIEObject {
  public:
   explicit CIEPolyLine(bool usingPoints = false) : m_bUsingPoints(usingPoints) {}
-  ~CIEPolyLine() override = default;
 
   EIEObjectsType GetType() const override { return IE_POLYLINE; }
   EGroupType GetGroupType() const override { return GROUP_LINE; }
@@ -65,7 +64,6 @@ class CIEPolyLine : public CIEObject {
 class CIEArea : public CIEPolyLine {
  public:
   explicit CIEArea(bool usingPoints = false) : CIEPolyLine(usingPoints) { SetCloseStatus(true); }
-  ~CIEArea() override = default;
 
   EIEObjectsType GetType() const override { return IE_AREA; }
   CIEObject* clone() const override;

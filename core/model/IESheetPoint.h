@@ -13,6 +13,8 @@
 class CIESheetPoint : public CIEObject {
  public:
   CIESheetPoint() = default;
+  CIESheetPoint(const CIESheetPoint&) = delete;
+  CIESheetPoint& operator=(const CIESheetPoint&) = delete;
   ~CIESheetPoint() override;
 
   EIEObjectsType GetType() const override { return IE_SHEET_POINT; }

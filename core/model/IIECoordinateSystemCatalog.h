@@ -16,6 +16,8 @@ struct TProjectionParameters {
   bool linear[MAX_PARAMETERS] = {};
   // A key of the projection types known to the name dictionary ("TMERC", "LC", ...).
   CQelString typeCode;
+
+  QEL_DECLARE_SHARED_ALLOCATION()
 };
 
 class IIECoordinateSystemCatalog {
