@@ -25,7 +25,7 @@ sanitize: setup
 	$(MAKE) test BUILD=build-asan CMAKE_FLAGS="-DCMAKE_BUILD_TYPE=Debug -DEXCHCORE_SANITIZE=address,undefined"
 
 # The tests that run jobs on threads, under ThreadSanitizer.
-TSAN_TESTS ?= Thread|Message|Loader|Worker
+TSAN_TESTS ?= Thread|Message|Loader|Worker|JobCommand
 tsan: setup
 	cmake -S . -B build-tsan -DCMAKE_BUILD_TYPE=Debug -DEXCHCORE_SANITIZE=thread >/dev/null
 	cmake --build build-tsan -j $(JOBS)

@@ -10,11 +10,15 @@ const TOptionSpec* FindSpec(const std::vector<TOptionSpec>& specs, const std::st
 
 }  // namespace
 
-CCommandLine::CCommandLine(const std::vector<std::string>& args, const std::vector<TOptionSpec>& specs) {
+CCommandLine::CCommandLine(const std::vector<std::string>& args, const std::vector<TOptionSpec>& specs,
+                           size_t maxPositional) {
   for (size_t i = 0; i < args.size(); ++i) {
     const std::string& arg = args[i];
-    if (arg.size() < 3 || arg.compare(0, 2, "--") != 0)
-      throw CUsageError("unexpected argument '" + arg + "'");
+    if (arg.size() < 3 || arg.compare(0, 2, "--") != 0) {
+      if (m_positional.size() >= maxPositional) throw CUsageError("unexpected argument '" + arg + "'");
+      m_positional.push_back(arg);
+      continue;
+    }
     const size_t equals = arg.find('=');
     const std::string name = arg.substr(2, equals == std::string::npos ? std::string::npos : equals - 2);
     const TOptionSpec* spec = FindSpec(specs, name);

@@ -21,15 +21,20 @@ struct TOptionSpec {
 class CCommandLine {
  public:
   // Parses the arguments after the verb; throws CUsageError for an unknown option, a missing or
-  // unexpected value, or an argument that is not an option. A repeated option keeps its last value.
-  CCommandLine(const std::vector<std::string>& args, const std::vector<TOptionSpec>& specs);
+  // unexpected value, or more than maxPositional arguments that are not options. A repeated option
+  // keeps its last value.
+  CCommandLine(const std::vector<std::string>& args, const std::vector<TOptionSpec>& specs,
+               size_t maxPositional = 0);
 
   bool Has(const std::string& name) const;
   // The option's value, or an empty text when it was not given.
   std::string Value(const std::string& name) const;
+  // The arguments that are not options, in order.
+  const std::vector<std::string>& Positional() const { return m_positional; }
 
  private:
   std::map<std::string, std::string> m_values;
+  std::vector<std::string> m_positional;
 };
 
 // The comma-separated items of an option's value; an empty item is a usage error naming option.

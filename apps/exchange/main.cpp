@@ -9,6 +9,7 @@
 
 #include "CatalogueCommands.h"
 #include "CommandLine.h"
+#include "JobCommands.h"
 
 namespace {
 
@@ -21,6 +22,8 @@ struct TVerb {
 const TVerb kVerbs[] = {
     {"formats", RunFormatsCommand, "list the exchange formats of the catalogue"},
     {"types", RunTypesCommand, "list the data types of the catalogue"},
+    {"convert", RunConvertCommand, "import a file and export what was read to another file"},
+    {"info", RunInfoCommand, "import a file and describe what was read"},
 };
 
 void PrintUsage(std::ostream& out) {
