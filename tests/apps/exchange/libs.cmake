@@ -1,2 +1,3 @@
-# The tests read the host's --json output.
+# The tests run the built program and read its --json output.
 set(TEST_EXTRA_LIBS nlohmann_json::nlohmann_json)
+set(TEST_EXTRA_DEPENDS exchange)
