@@ -76,7 +76,7 @@ void LoadFormat(CIEXMLParser& parser, const CQelString& attributes,
   while (Next(parser, token) && !token.tag.IsEmpty() && token.tag != end) {
     for (int kind = 0; kind < IEKeywords::MASK_KIND_COUNT; ++kind) {
       if (token.tag == IEKeywords::GetSectionName(static_cast<EMaskKind>(kind))) {
-        masks[kind] = ReadSection(parser, static_cast<EMaskKind>(kind));
+        masks[kind] |= ReadSection(parser, static_cast<EMaskKind>(kind));
         break;
       }
     }

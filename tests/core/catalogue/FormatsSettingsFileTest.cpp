@@ -254,6 +254,7 @@ TEST(FormatsSettingsFile, AttributesReadLeniently) {
         "<Configurations><REGULAR/><regular/><NOPE/><JAPAN></JAPAN></Configurations>\n"
         "<DataTypes><LINES/><POINTS/><Configurations/></DataTypes><Parameters used=\"true\"/>\n"
         "<DistanceUnits used=\"false\"><PARSECS/></DistanceUnits>\n"
+        "<Configurations><CONTRACTOR/></Configurations>\n"
         "</IEFormat>\n"
         "<IEFormat guid=\"{1F1E2D3C-4B5A-6978-8796-A5B4C3D2E1F0}\" extension=\"dat\"></IEFormat>\n"
         "</IEFormats></IEFormatsData></Settings>\n";
@@ -266,12 +267,40 @@ TEST(FormatsSettingsFile, AttributesReadLeniently) {
     EXPECT_EQ(d.expected, format.GetDataDirections()) << Std8(d.direction);
     EXPECT_EQ(u"", format.GetName());
     EXPECT_EQ(u".dat", format.GetExtension(false));
-    EXPECT_EQ(Bits(C::REGULAR, C::JAPAN), CollectMask(format, IEKeywords::MASK_CONFIGURATIONS));
+    // A section that comes twice adds to the mask.
+    EXPECT_EQ(Bits(C::REGULAR, C::JAPAN, C::CONTRACTOR),
+              CollectMask(format, IEKeywords::MASK_CONFIGURATIONS));
     EXPECT_EQ(Bits(POINTS, LINES), CollectMask(format, IEKeywords::MASK_DATA_TYPES));
     // The mask alone says whether units are used, not the attribute.
     EXPECT_TRUE(format.AreDistUnitsUsed());
     EXPECT_EQ(0u, CollectMask(format, IEKeywords::MASK_PARAMETERS));
     EXPECT_EQ(u"dat", read.items[1]->GetExtension(false));
+  }
+}
+
+// The wrapper's outcomes as job results; the out-argument changes only on success.
+TEST(IEXMLParser, InitializeReportsWhatHappened) {
+  TempDir dir;
+  dir.Write("good.xml", "<a><b/></a>");
+  dir.Write("bad.xml", "not xml");
+  const struct {
+    const char* name;
+    EIEResult expected;
+  } cases[] = {
+      {"missing.xml", IE_RESULT_CANNOT_OPEN}, {"bad.xml", IE_RESULT_BAD_FILE}, {"good.xml", IE_RESULT_OK}};
+  for (const auto& c : cases) {
+    CIEXMLParser* const untouched = reinterpret_cast<CIEXMLParser*>(&dir);
+    CIEXMLParser* parser = untouched;
+    EXPECT_EQ(c.expected, CIEXMLParser::Initialize(dir.WPath(c.name), parser)) << c.name;
+    if (c.expected != IE_RESULT_OK) {
+      EXPECT_EQ(untouched, parser) << c.name;
+      continue;
+    }
+    std::unique_ptr<CIEXMLParser> owned(parser);
+    CQelString tag, attributes, text;
+    ASSERT_TRUE(owned->ReadToken(tag, attributes, text));
+    EXPECT_EQ(u"a", tag);
+    EXPECT_TRUE(owned->IsUTF8());
   }
 }
 
