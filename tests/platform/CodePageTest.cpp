@@ -3,7 +3,7 @@
 #include <string>
 
 #include "CodePage.h"
-#include "TestSupport.h"
+#include "support/TestSupport.h"
 
 namespace {
 std::u16string FromUtf8(const std::string& bytes) {

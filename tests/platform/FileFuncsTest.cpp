@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "FileFuncs.h"
-#include "TestSupport.h"
+#include "support/TestSupport.h"
 
 TEST(FileFuncs, ExtractNameParts) {
   struct Case {

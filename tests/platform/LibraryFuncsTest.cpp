@@ -8,7 +8,7 @@
 #include <thread>
 
 #include "LibraryFuncs.h"
-#include "TestSupport.h"
+#include "support/TestSupport.h"
 #include "WinError.h"
 
 #ifndef QEL_TEST_PLUGIN_DIR

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "TestSupport.h"
+#include "support/TestSupport.h"
 #include "qel_templ.h"
 
 using qel_templ::CQelArray;

@@ -6,7 +6,7 @@
 #include <limits>
 #include <string>
 
-#include "TestSupport.h"
+#include "support/TestSupport.h"
 #include "qel_formats.h"
 
 using namespace qel_formats;

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "CodePage.h"
-#include "TestSupport.h"
+#include "support/TestSupport.h"
 #include "qel_text.h"
 
 using qel_text::CQelStringT;

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "CodePage.h"
-#include "TestSupport.h"
+#include "support/TestSupport.h"
 #include "TextFile.h"
 
 namespace {

@@ -12,12 +12,11 @@
 #include "WinFile.h"
 #include "WinFind.h"
 #include "WinMessageBox.h"
-#include "support/QelPrinters.h"
-#include "support/TempFolder.h"
+#include "support/TestSupport.h"
 
 TEST(WinFile, OpenModes) {
-  TempFolder folder;
-  const CQelString path = folder.WidePath("f.bin");
+  TempDir folder;
+  const CQelString path = folder.WPath("f.bin");
   CFile file;
   CFileException error;
   EXPECT_FALSE(file.Open(path, CFile::modeRead, &error));
@@ -49,17 +48,17 @@ TEST(WinFile, OpenModes) {
   EXPECT_EQ(0u, file.Read(buffer, 8));  // opened for writing only
   file.Close();
 
-  EXPECT_FALSE(file.Open(folder.WidePath(), CFile::modeRead, &error));  // a folder is no file
+  EXPECT_FALSE(file.Open(folder.WPath(), CFile::modeRead, &error));  // a folder is no file
   EXPECT_EQ(CFileException::accessDenied, error.m_cause);
   EXPECT_FALSE(file.Open(nullptr, CFile::modeRead));
-  EXPECT_FALSE(file.Open(folder.WidePath("missing/f.bin"), CFile::modeCreate | CFile::modeWrite));
+  EXPECT_FALSE(file.Open(folder.WPath("missing/f.bin"), CFile::modeCreate | CFile::modeWrite));
 }
 
 TEST(WinFile, ReadSeekAndPosition) {
-  TempFolder folder;
+  TempDir folder;
   folder.Write("data.bin", "0123456789");
   CFile file;
-  ASSERT_TRUE(file.Open(folder.WidePath("data.bin"), CFile::modeRead));
+  ASSERT_TRUE(file.Open(folder.WPath("data.bin"), CFile::modeRead));
   struct Step {
     int64_t offset;
     unsigned from;
@@ -98,9 +97,9 @@ TEST(WinFile, ClosedFileIsHarmless) {
 }
 
 TEST(WinFile, BackslashesSeparateFolders) {
-  TempFolder folder;
+  TempDir folder;
   folder.MakeFolder("sub");
-  CQelString path = folder.WidePath("sub/x.txt");
+  CQelString path = folder.WPath("sub/x.txt");
   path.Replace(u'/', u'\\');
   CFile file;
   ASSERT_TRUE(file.Open(path, CFile::modeCreate | CFile::modeWrite));
@@ -111,23 +110,23 @@ TEST(WinFile, BackslashesSeparateFolders) {
 }
 
 TEST(WinFile, RemoveThrowsOnFailure) {
-  TempFolder folder;
+  TempDir folder;
   const std::string path = folder.Write("gone.txt", "x");
-  EXPECT_NO_THROW(CFile::Remove(TempFolder::Wide(path)));
+  EXPECT_NO_THROW(CFile::Remove(TempDir::Wide(path)));
   EXPECT_FALSE(std::filesystem::exists(path));
   try {
-    CFile::Remove(TempFolder::Wide(path));
+    CFile::Remove(TempDir::Wide(path));
     ADD_FAILURE() << "no exception";
   } catch (const CFileException& e) {
     EXPECT_EQ(CFileException::fileNotFound, e.m_cause);
-    EXPECT_EQ(TempFolder::Wide(path), e.m_strFileName);
+    EXPECT_EQ(TempDir::Wide(path), e.m_strFileName);
   }
   EXPECT_THROW(CFile::Remove(nullptr), CFileException);
 }
 
 TEST(WinFile, UnicodeFileNames) {
-  TempFolder folder;
-  const CQelString path = folder.WidePath() + u"/Stra\u00DFe \u20AC.txt";
+  TempDir folder;
+  const CQelString path = folder.WPath() + u"/Stra\u00DFe \u20AC.txt";
   CFile file;
   ASSERT_TRUE(file.Open(path, CFile::modeCreate | CFile::modeWrite));
   file.Close();
@@ -136,7 +135,7 @@ TEST(WinFile, UnicodeFileNames) {
                                           "e \xE2\x82\xAC.txt")));
 
   WIN32_FIND_DATAW data;
-  HANDLE h = FindFirstFileW(folder.WidePath() + u"/*.txt", &data);
+  HANDLE h = FindFirstFileW(folder.WPath() + u"/*.txt", &data);
   ASSERT_NE(INVALID_HANDLE_VALUE, h);
   EXPECT_EQ(u"Stra\u00DFe \u20AC.txt", CQelString(data.cFileName));
   EXPECT_FALSE(FindNextFileW(h, &data));
@@ -144,7 +143,7 @@ TEST(WinFile, UnicodeFileNames) {
 }
 
 TEST(WinFind, SearchPatterns) {
-  TempFolder folder;
+  TempDir folder;
   folder.Write("a.txt", "");
   folder.Write("B.TXT", "");
   folder.Write("readme", "");
@@ -164,7 +163,7 @@ TEST(WinFind, SearchPatterns) {
   };
   for (const Row& r : rows) {
     const CQelString pattern =
-        folder.WidePath() + CQelString(reinterpret_cast<const unsigned short*>(r.pattern.c_str()));
+        folder.WPath() + CQelString(reinterpret_cast<const unsigned short*>(r.pattern.c_str()));
     std::set<std::string> names;
     WIN32_FIND_DATAW data;
     HANDLE h = FindFirstFileW(pattern, &data);
@@ -183,11 +182,11 @@ TEST(WinFind, SearchPatterns) {
 }
 
 TEST(WinFind, LongNamesAreCut) {
-  TempFolder folder;
+  TempDir folder;
   const std::string name(250, 'n');
   folder.Write(name, "");
   WIN32_FIND_DATAW data;
-  HANDLE h = FindFirstFileW(folder.WidePath() + u"/n*", &data);
+  HANDLE h = FindFirstFileW(folder.WPath() + u"/n*", &data);
   ASSERT_NE(INVALID_HANDLE_VALUE, h);
   FindClose(h);
   EXPECT_EQ(250, CQelString(data.cFileName).GetLength());

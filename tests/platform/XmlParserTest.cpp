@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "TestSupport.h"
+#include "support/TestSupport.h"
 #include "TextFile.h"
 #include "XmlParser.h"
 

@@ -11,53 +11,20 @@
 #include <string>
 #include <vector>
 
+#include "ExchangeRun.h"
 #include "core/catalogue/CatalogueTestSupport.h"
 
 namespace {
 
 using C = CIECommonType;
 
-struct TRun {
-  int exitCode = -1;
-  std::string out, err;
-  std::vector<std::string> Lines() const {
-    std::vector<std::string> lines;
-    std::istringstream in(out);
-    for (std::string line; std::getline(in, line);) lines.push_back(line);
-    return lines;
-  }
-};
-
-std::string Quote(const std::string& arg) {
-  std::string quoted = "'";
-  for (char c : arg) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-  return quoted + "'";
-}
-
-std::string Slurp(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
+using exchange_test::TRun;
 
 class ExchangeCommand : public FreshCatalogue {
  protected:
   TempDir m_dir;
 
-  // Runs build/bin/exchange (the folder of this test) with args.
-  TRun Run(const std::vector<std::string>& args) {
-    const std::filesystem::path exe =
-        std::filesystem::read_symlink("/proc/self/exe").parent_path() / "exchange";
-    std::string command = Quote(exe.string());
-    for (const std::string& arg : args) command += " " + Quote(arg);
-    command += " >" + Quote(m_dir.Path("out")) + " 2>" + Quote(m_dir.Path("err")) + "; echo $? >" +
-               Quote(m_dir.Path("rc"));
-    EXPECT_EQ(0, std::system(command.c_str()));
-    TRun run;
-    run.out = Slurp(m_dir.Path("out"));
-    run.err = Slurp(m_dir.Path("err"));
-    run.exitCode = std::stoi(Slurp(m_dir.Path("rc")));
-    return run;
-  }
+  TRun Run(const std::vector<std::string>& args) { return exchange_test::Run(m_dir.Path(), args); }
 
   static std::string FormatLine(int index) {
     const CIEFormat& format = *GetIEFormatsData().GetFormatByInd(static_cast<unsigned>(index));

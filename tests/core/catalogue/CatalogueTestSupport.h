@@ -9,7 +9,7 @@
 #include "IECatalogue.h"
 #include "IERounding.h"
 #include "detail/IEFormatsDataInstance.h"
-#include "platform/TestSupport.h"
+#include "support/TestSupport.h"
 
 template <class... E>
 constexpr TIEMask Bits(E... values) {

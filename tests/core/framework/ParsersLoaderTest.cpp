@@ -15,8 +15,7 @@
 #include "WinGuid.h"
 #include "WinMessage.h"
 #include "WinThread.h"
-#include "platform/TestSupport.h"
-#include "support/TempDir.h"
+#include "support/TestSupport.h"
 
 namespace {
 
@@ -61,7 +60,7 @@ class ParsersLoaderTest : public ::testing::Test {
     return n ? ds->GetObjectAt(n - 1)->GetName() : CQelString();
   }
 
-  test_support::TempDir tmp;
+  TempDir tmp;
   CIEParsersLoader loader;
   std::string dir;
 };

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "IEHelpers.h"
-#include "support/QelPrinters.h"
+#include "support/TestSupport.h"
 
 using namespace IEAsciiFields;
 

@@ -5,7 +5,7 @@
 
 #include "CodePage.h"
 #include "IEHelpers.h"
-#include "support/QelPrinters.h"
+#include "support/TestSupport.h"
 
 using namespace IEUtils;
 

@@ -8,8 +8,7 @@
 
 #include "IEHelpers.h"
 #include "WinMessageBox.h"
-#include "support/QelPrinters.h"
-#include "support/TempFolder.h"
+#include "support/TestSupport.h"
 
 using namespace IEUtils;
 
@@ -33,7 +32,7 @@ class LineFile {
  public:
   explicit LineFile(const std::string& bytes) {
     m_folder.Write("in.txt", bytes);
-    EXPECT_TRUE(m_file.Open(m_folder.WidePath("in.txt"), CFile::modeRead));
+    EXPECT_TRUE(m_file.Open(m_folder.WPath("in.txt"), CFile::modeRead));
   }
   CFile& File() { return m_file; }
   bool AtEnd() { return m_file.GetPosition() >= m_file.GetLength(); }
@@ -50,7 +49,7 @@ class LineFile {
   }
 
  private:
-  TempFolder m_folder;
+  TempDir m_folder;
   CFile m_file;
 };
 
@@ -207,7 +206,7 @@ TEST(IEUtilsLines, Read1Line) {
 }
 
 TEST(IEUtilsLines, EncodingTests) {
-  TempFolder folder;
+  TempDir folder;
   struct Row {
     std::string bytes;
     bool utf8, utf16;
@@ -225,19 +224,19 @@ TEST(IEUtilsLines, EncodingTests) {
   };
   int n = 0;
   for (const Row& r : rows) {
-    const CQelString path = TempFolder::Wide(folder.Write("f" + std::to_string(n++), r.bytes));
+    const CQelString path = TempDir::Wide(folder.Write("f" + std::to_string(n++), r.bytes));
     EXPECT_EQ(r.utf8, IsUTF8File(path)) << r.bytes;
     EXPECT_EQ(r.utf16, IsUTF16File(path)) << r.bytes;
   }
-  EXPECT_FALSE(IsUTF8File(folder.WidePath("missing")));
-  EXPECT_FALSE(IsUTF16File(folder.WidePath("missing")));
+  EXPECT_FALSE(IsUTF8File(folder.WPath("missing")));
+  EXPECT_FALSE(IsUTF16File(folder.WPath("missing")));
 }
 
 TEST(IEUtilsLines, WriteUnicodeString) {
-  TempFolder folder;
+  TempDir folder;
   {
     CFile file;
-    ASSERT_TRUE(file.Open(folder.WidePath("out.txt"), CFile::modeCreate | CFile::modeWrite));
+    ASSERT_TRUE(file.Open(folder.WPath("out.txt"), CFile::modeCreate | CFile::modeWrite));
     WriteUnicodeString(file, u"A\u00E9\u20AC");
     WriteUnicodeString(file, u"");
   }
@@ -362,7 +361,7 @@ TEST(IEUtilsBlocks, PaddingWrapAndUnusualInput) {
 }
 
 TEST(IEUtilsBlocks, WriteBlockString) {
-  TempFolder folder;
+  TempDir folder;
   FILE* file = std::fopen(folder.Path("blocks.txt").c_str(), "wb");
   ASSERT_NE(nullptr, file);
   CQelString pending;
@@ -386,7 +385,7 @@ std::set<std::string> Names(const CIEFindDataArray& found) {
 }  // namespace
 
 TEST(IEUtilsFolders, FindAllFilesInFolder) {
-  TempFolder folder;
+  TempDir folder;
   folder.Write("a.txt", "12345");
   folder.Write("b.TXT", "");
   folder.Write("c.dat", "x");
@@ -409,13 +408,13 @@ TEST(IEUtilsFolders, FindAllFilesInFolder) {
   for (const Row& r : rows) {
     CIEFindDataArray found;
     found.Add(WIN32_FIND_DATAW());
-    FindAllFilesInFolder(found, r.flags, folder.WidePath(),
+    FindAllFilesInFolder(found, r.flags, folder.WPath(),
                          reinterpret_cast<const unsigned short*>(r.pattern));
     EXPECT_EQ(r.names, Names(found)) << r.flags;
   }
 
   CIEFindDataArray found;
-  FindAllFilesInFolder(found, FIND_FILES | FIND_FOLDERS, folder.WidePath() + u"/",
+  FindAllFilesInFolder(found, FIND_FILES | FIND_FOLDERS, folder.WPath() + u"/",
                        reinterpret_cast<const unsigned short*>(u".txt"));
   ASSERT_EQ(3, found.GetSize());
   for (const WIN32_FIND_DATAW& d : found) {
@@ -425,12 +424,12 @@ TEST(IEUtilsFolders, FindAllFilesInFolder) {
     EXPECT_NE(0u, d.ftLastWriteTime.dwHighDateTime) << name;
   }
 
-  CQelString backslashed = folder.WidePath();
+  CQelString backslashed = folder.WPath();
   backslashed.Replace(u'/', u'\\');
   FindAllFilesInFolder(found, FIND_FILES, backslashed, reinterpret_cast<const unsigned short*>(u".dat"));
   EXPECT_EQ((std::set<std::string>{"c.dat"}), Names(found));
 
-  FindAllFilesInFolder(found, FIND_FILES, folder.WidePath("missing"), nullptr);
+  FindAllFilesInFolder(found, FIND_FILES, folder.WPath("missing"), nullptr);
   EXPECT_EQ(0, found.GetSize());
 }
 
@@ -488,9 +487,9 @@ struct HookGuard {
 }  // namespace
 
 TEST(IEUtilsFolders, IsExportFileWithSameName) {
-  TempFolder folder;
-  const CQelString missing = folder.WidePath("new.shp");
-  const CQelString existing = TempFolder::Wide(folder.Write("old.shp", "x"));
+  TempDir folder;
+  const CQelString missing = folder.WPath("new.shp");
+  const CQelString existing = TempDir::Wide(folder.Write("old.shp", "x"));
   HWND parent = reinterpret_cast<HWND>(0x1234);
 
   FakeMessageBox yes(IDYES), no(IDNO), other(1);

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "IEHelpers.h"
-#include "support/QelPrinters.h"
+#include "support/TestSupport.h"
 
 using namespace IEUtils;
 

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "IEHelpers.h"
-#include "support/QelPrinters.h"
+#include "support/TestSupport.h"
 
 using namespace IEUtils;
 

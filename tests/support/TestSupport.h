@@ -1,5 +1,5 @@
-// Test helpers of the platform tests: readable failure output for strings, a scoped ANSI code
-// page, and a private temporary folder that is removed with everything in it at the end of the test.
+// Helpers of every test: readable failure output for the system's strings, a scoped ANSI code
+// page, and a private temporary folder that is removed with everything in it at the end of a test.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -16,13 +16,17 @@
 
 namespace qel_text {
 inline void PrintTo(const CQelStringT<unsigned short>& s, std::ostream* os) {
-  std::string utf8;
-  qel_cp::Utf16ToEncoding("UTF-8", s, static_cast<size_t>(s.GetLength()), utf8);
-  *os << '"' << utf8 << '"';
+  *os << '"';
+  for (int i = 0; i < s.GetLength(); ++i) {
+    const unsigned c = s[i];
+    if (c >= 0x20 && c < 0x7F)
+      *os << static_cast<char>(c);
+    else
+      *os << "\\u{" << std::hex << c << std::dec << '}';
+  }
+  *os << '"';
 }
-inline void PrintTo(const CQelStringT<char>& s, std::ostream* os) {
-  *os << '"' << static_cast<const char*>(s) << '"';
-}
+inline void PrintTo(const CQelStringT<char>& s, std::ostream* os) { *os << '"' << s.c_str() << '"'; }
 }  // namespace qel_text
 
 // Switches the ANSI code page for one test and back to UTF-8 at its end, also when it fails.
@@ -59,12 +63,16 @@ class TempDir {
   const std::string& Path() const { return m_path; }
   std::string Path(const std::string& name) const { return m_path + "/" + name; }
   // The same as UTF-16 text (file names in tests are ASCII or UTF-8).
+  CQelString WPath() const { return Wide(m_path); }
   CQelString WPath(const std::string& name) const { return Wide(Path(name)); }
 
-  void Write(const std::string& name, const std::string& bytes) const {
+  // Writes the bytes as they stand and returns the file's path.
+  std::string Write(const std::string& name, const std::string& bytes) const {
     std::ofstream out(Path(name), std::ios::binary);
     out << bytes;
+    return Path(name);
   }
+  void MakeFolder(const std::string& name) const { std::filesystem::create_directories(Path(name)); }
   std::string Read(const std::string& name) const {
     std::ifstream in(Path(name), std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
