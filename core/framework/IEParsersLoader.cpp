@@ -62,45 +62,44 @@ void RemoveExportedFiles(const CIEData* data) {
   }
 }
 
-unsigned ImportWorker(void* param) {
-  TIEParserJob* job = static_cast<TIEParserJob*>(param);
+// Runs a job record through its routine: the job itself when it has data and a format, then the
+// completion message when the job runs on a worker thread. Frees the record; the result is also
+// the thread's exit code.
+template <class Job>
+unsigned RunJobRecord(void* param, const char16_t* messageName, Job job) {
+  TIEParserJob* record = static_cast<TIEParserJob*>(param);
   EIEResult result;
-  if (!job->m_pData) {
+  if (!record->m_pData)
     result = IE_RESULT_FAILED;
-  } else if (!job->m_pFormat) {
+  else if (!record->m_pFormat)
     result = IE_RESULT_NO_PARSER;
-  } else {
-    CImporterImpl* importer =
-        reinterpret_cast<MakeImporterFunc>(job->m_pEntry)(job->m_pData, job->m_strFileName, job->m_pFormat);
-    if (!importer) {
-      result = IE_RESULT_NO_PARSER;
-    } else {
-      result = importer->Import();
-      delete static_cast<IIEImporterInterface*>(importer);
-    }
-  }
-  if (job->m_bNotify) PostCompletion(job->m_pData, u"IMPORT_DATA_FINISHED", result);
-  delete job;
+  else
+    result = job(*record);
+  if (record->m_bNotify) PostCompletion(record->m_pData, messageName, result);
+  delete record;
   return static_cast<unsigned>(result);
 }
 
+unsigned ImportWorker(void* param) {
+  return RunJobRecord(param, u"IMPORT_DATA_FINISHED", [](TIEParserJob& job) {
+    CImporterImpl* importer =
+        reinterpret_cast<MakeImporterFunc>(job.m_pEntry)(job.m_pData, job.m_strFileName, job.m_pFormat);
+    if (!importer) return IE_RESULT_NO_PARSER;
+    const EIEResult result = importer->Import();
+    delete static_cast<IIEImporterInterface*>(importer);
+    return result;
+  });
+}
+
 unsigned ExportWorker(void* param) {
-  TIEParserJob* job = static_cast<TIEParserJob*>(param);
-  EIEResult result;
-  if (!job->m_pData) {
-    result = IE_RESULT_FAILED;
-  } else if (!job->m_pFormat) {
-    result = IE_RESULT_NO_PARSER;
-  } else {
-    bool multiFile = job->m_pFormat->IsParameterSupported(CIEFormat::MULTIPLE_FILES_EXP) &&
-                     job->m_pData->SplitDatasetsByCodes(true);
-    result = multiFile ? RunMultiFileExport(job)
-                       : RunExporter(job->m_pEntry, job->m_pData, job->m_strFileName, job->m_pFormat);
-    if (result == IE_RESULT_STOPPED) RemoveExportedFiles(job->m_pData);
-  }
-  if (job->m_bNotify) PostCompletion(job->m_pData, u"EXPORT_DATA_FINISHED", result);
-  delete job;
-  return static_cast<unsigned>(result);
+  return RunJobRecord(param, u"EXPORT_DATA_FINISHED", [](TIEParserJob& job) {
+    const bool multiFile = job.m_pFormat->IsParameterSupported(CIEFormat::MULTIPLE_FILES_EXP) &&
+                           job.m_pData->SplitDatasetsByCodes(true);
+    const EIEResult result =
+        multiFile ? RunMultiFileExport(&job) : RunExporter(job.m_pEntry, job.m_pData, job.m_strFileName, job.m_pFormat);
+    if (result == IE_RESULT_STOPPED) RemoveExportedFiles(job.m_pData);
+    return result;
+  });
 }
 
 }  // namespace
