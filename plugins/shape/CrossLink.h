@@ -39,6 +39,8 @@ class CCrossLinkReader {
   CCrossLinkReader() = default;
   CCrossLinkReader(const CCrossLinkReader&) = delete;
   CCrossLinkReader& operator=(const CCrossLinkReader&) = delete;
+  CCrossLinkReader(CCrossLinkReader&&) = default;
+  CCrossLinkReader& operator=(CCrossLinkReader&&) = default;
   ~CCrossLinkReader() = default;
 
   // Opens "<name without extension>.clf", else the same name ending in ".idx", and reads every

@@ -158,22 +158,19 @@ bool CopyReadyMadeFile(const CCsDictionary& dictionary, const IIECoordinateSyste
 
 bool ParseWkt(const CQelString& text, TWktCoordinateSystem& cs) {
   cs = TWktCoordinateSystem();
-  {
-    CWktScanner scan(text);
-    if (scan.Quoted(u"PROJCS", cs.csName)) {
-      if (!scan.Quoted(u"GEOGCS", cs.geogcsName) || !ParseGeographicPart(scan, cs) ||
-          !scan.Quoted(u"PROJECTION", cs.projectionName))
-        return false;
-      while (scan.Has(u"PARAMETER")) {
-        std::pair<CQelString, double> parameter;
-        if (!scan.Bracketed(u"PARAMETER", parameter.first, parameter.second)) return false;
-        cs.parameters.push_back(parameter);
-      }
-      return scan.Bracketed(u"UNIT", cs.linearUnitName, cs.linearUnitFactor);
-    }
-  }
-  cs = TWktCoordinateSystem();
   CWktScanner scan(text);
+  if (scan.Quoted(u"PROJCS", cs.csName)) {
+    if (!scan.Quoted(u"GEOGCS", cs.geogcsName) || !ParseGeographicPart(scan, cs) ||
+        !scan.Quoted(u"PROJECTION", cs.projectionName))
+      return false;
+    while (scan.Has(u"PARAMETER")) {
+      std::pair<CQelString, double> parameter;
+      if (!scan.Bracketed(u"PARAMETER", parameter.first, parameter.second)) return false;
+      cs.parameters.push_back(parameter);
+    }
+    return scan.Bracketed(u"UNIT", cs.linearUnitName, cs.linearUnitFactor);
+  }
+  // No projected system (or one without a name): the geographic one, from where the scan stands.
   if (!scan.Quoted(u"GEOGCS", cs.geogcsName) || !ParseGeographicPart(scan, cs)) return false;
   cs.geographic = true;
   cs.csName = cs.geogcsName;
@@ -185,6 +182,8 @@ bool ParseWkt(const CQelString& text, TWktCoordinateSystem& cs) {
 
 CQelString FormatWktNumber(double x, int d) {
   CQelString text = qel_formats::DoubleToString(x, d);
+  // Without decimals there is no fraction to trim: "100" stays "100".
+  if (d <= 0) return text;
   int length = text.GetLength();
   while (length > 1) {
     unsigned short last = text[length - 1];

@@ -33,7 +33,7 @@ struct TWktCoordinateSystem {
 // Parses the text; false when an element is missing or malformed.
 bool ParseWkt(const CQelString& text, TWktCoordinateSystem& cs);
 
-// x with d decimals, trailing zeros (and then a trailing '.') removed: 1.0 gives "1".
+// x with d decimals, trailing zeros of the fraction (and then a bare '.') removed: 1.0 gives "1".
 CQelString FormatWktNumber(double x, int d);
 
 // Reads path; on success kind is 1 (geographic) or 2 (projected) with the host's names. unit
