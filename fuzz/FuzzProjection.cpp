@@ -39,7 +39,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   int kind = 0;
   CQelString datum, projection;
   if (ReadProjectionFile(dictionary, &catalog, prj, unit, kind, datum, projection))
-    WriteProjectionFile(dictionary, &catalog, kind == 2, datum, projection, unit, CQelString((folder + "/out.prj").c_str()));
+    WriteProjectionFile(dictionary, &catalog, kind == 2, datum, projection, unit,
+                        CQelString((folder + "/out.prj").c_str()));
   ReadProjectionFile(CCsDictionary::Get(), &catalog, prj, unit, kind, datum, projection);
   return 0;
 }

@@ -12,8 +12,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const char* const extensions[] = {".shp", ".shx", ".dbf", ".prj", ".clf"};
   for (size_t i = 0; i < 5; ++i) {
     std::string path = base + extensions[i];
-    if (i < files.size()) fuzz_support::WriteFile(path, reinterpret_cast<const uint8_t*>(files[i].data()), files[i].size());
-    else std::remove(path.c_str());
+    if (i < files.size())
+      fuzz_support::WriteFile(path, reinterpret_cast<const uint8_t*>(files[i].data()), files[i].size());
+    else
+      std::remove(path.c_str());
   }
   TIESettings settings;
   settings.AddDataType(POINTS);

@@ -9,7 +9,8 @@ namespace fuzz_support {
 
 const std::string& ScratchFolder() {
   static const std::string folder = [] {
-    std::filesystem::path base = std::filesystem::exists("/dev/shm") ? "/dev/shm" : std::filesystem::temp_directory_path();
+    std::filesystem::path base =
+        std::filesystem::exists("/dev/shm") ? "/dev/shm" : std::filesystem::temp_directory_path();
     std::filesystem::path dir = base / ("exchcore-fuzz-" + std::to_string(std::rand()) + "-" +
                                         std::to_string(reinterpret_cast<uintptr_t>(&base) & 0xFFFFFF));
     std::filesystem::create_directories(dir);

@@ -51,14 +51,16 @@ int main(int argc, char** argv) {
       seed += ReadAll(sample / (std::string(kind) + extensions[i]));
     }
     Write(corpus / "FuzzShapefile" / ("sample" + std::to_string(++n)), seed);
-    Write(corpus / "FuzzCrossLink" / (std::string(kind) + ".clf"), ReadAll(sample / (std::string(kind) + ".clf")));
-    Write(corpus / "FuzzProjection" / (std::string(kind) + ".prj"), ReadAll(sample / (std::string(kind) + ".prj")));
+    Write(corpus / "FuzzCrossLink" / (std::string(kind) + ".clf"),
+          ReadAll(sample / (std::string(kind) + ".clf")));
+    Write(corpus / "FuzzProjection" / (std::string(kind) + ".prj"),
+          ReadAll(sample / (std::string(kind) + ".prj")));
   }
-  Write(corpus / "FuzzCrossLink" / "version1",
-        std::string("CrossLinkFile_Ver1.0") + std::string(26, '\0') + VertexRecord("A", 1, 2, 3) +
-            VertexRecord("B", 4, 5, 6));
-  Write(corpus / "FuzzCrossLink" / "version2-ns",
-        std::string("FS014CrossLinkFile_Ver2.0NS016") + std::string(2, '\0') + Le(1.0) + Le(2.0) + Le<int32_t>(9002));
+  Write(corpus / "FuzzCrossLink" / "version1", std::string("CrossLinkFile_Ver1.0") + std::string(26, '\0') +
+                                                   VertexRecord("A", 1, 2, 3) + VertexRecord("B", 4, 5, 6));
+  Write(corpus / "FuzzCrossLink" / "version2-ns", std::string("FS014CrossLinkFile_Ver2.0NS016") +
+                                                      std::string(2, '\0') + Le(1.0) + Le(2.0) +
+                                                      Le<int32_t>(9002));
   Write(corpus / "FuzzProjection" / "geographic",
         "GEOGCS[\"GCS_WGS_1984\",DATUM[\"D_WGS_1984\",SPHEROID[\"WGS_1984\",6378137,298.257223563]],"
         "PRIMEM[\"Greenwich\",0],UNIT[\"Degree\",0.0174532925199433]]");
