@@ -3,10 +3,10 @@
 #include <string>
 
 #include "BufferedFile.h"
-#include "support/TempFolder.h"
+#include "support/TestSupport.h"
 
 TEST(BufferedFile, ReadsWritesAndSeeksThroughItsBuffer) {
-  TempFolder tmp;
+  TempDir tmp;
   const std::string path = tmp.Path("data.bin");
   CBufferedFile file;
   ASSERT_TRUE(file.Open(path.c_str(), "w+b", 16));
@@ -28,7 +28,7 @@ TEST(BufferedFile, ReadsWritesAndSeeksThroughItsBuffer) {
 }
 
 TEST(BufferedFile, ModesPathsAndRemoval) {
-  TempFolder tmp;
+  TempDir tmp;
   tmp.Write("f.txt", "content");
   CBufferedFile file;
   for (const char* mode : {"a", "ab", "r++", "rbb", "x", "", "wx"})

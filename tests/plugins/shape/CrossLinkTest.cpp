@@ -44,7 +44,7 @@ class CrossLinkTest : public ::testing::Test {
     reader.Read(Wide(tmp.Path("set.shp")));
     return reader;
   }
-  TempFolder tmp;
+  TempDir tmp;
 };
 
 TEST_F(CrossLinkTest, WrittenRecordsReadBack) {

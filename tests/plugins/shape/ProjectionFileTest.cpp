@@ -42,7 +42,7 @@ class ProjectionFileTest : public ::testing::Test {
     tmp.Write("in.prj", text);
     return ReadProjectionFile(dictionary, &catalog, Wide(tmp.Path("in.prj")), unit, kind, datum, projection);
   }
-  TempFolder tmp;
+  TempDir tmp;
   CCsDictionary dictionary;
   CTestCatalog catalog;
 };
@@ -186,7 +186,7 @@ TEST(HostGeoDataTest, CatalogueAndDictionaryRoundTrip) {
   TIESettings settings;
   ASSERT_TRUE(InstallCoordinateSystemCatalog(settings));
   const IIECoordinateSystemCatalog* catalog = settings.m_pCoordSystemCatalog;
-  TempFolder tmp;
+  TempDir tmp;
   const std::string path = tmp.Path("x.prj");
   for (const char16_t* name : {u"UTM Zone 33N", u"UTM Zone 60S", u"NAD83 UTM Zone 17N",
                                u"ETRS89 UTM Zone 32N", u"SPC83 California III", u"SPC83 Texas Central"}) {

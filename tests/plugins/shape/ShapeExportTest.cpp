@@ -82,7 +82,7 @@ class ShapeExportTest : public ::testing::Test {
     return value;
   }
 
-  TempFolder tmp;
+  TempDir tmp;
   CJob job;
 };
 

@@ -19,7 +19,7 @@ namespace {
 class ShapeImportTest : public ::testing::Test {
  protected:
   std::string Base(const std::string& name) { return tmp.Path(name); }
-  TempFolder tmp;
+  TempDir tmp;
 };
 
 const CIEStation& StationOf(CIEObject* object, int index = 0) {

@@ -75,7 +75,7 @@ void ExpectSameStation(const CIEStation& a, const CIEStation& b) {
 }
 
 TEST(ShapeRoundTripTest, MetreJobKeepsEverything) {
-  TempFolder tmp;
+  TempDir tmp;
   TIESettings settings = CJob::DefaultSettings();
   settings.m_pCoordSystemCatalog = new CTestCatalog;
   CJob out(settings);
@@ -135,7 +135,7 @@ TEST(ShapeRoundTripTest, MetreJobKeepsEverything) {
 
 TEST(ShapeRoundTripTest, ProcessCodePageIsRecordedAndRead) {
   ASSERT_TRUE(qel_cp::SetAnsiCodePage("CP1252"));
-  TempFolder tmp;
+  TempDir tmp;
   {
     CJob out;
     Fill(out.Data());
@@ -150,7 +150,7 @@ TEST(ShapeRoundTripTest, ProcessCodePageIsRecordedAndRead) {
 
 // Two jobs on two worker threads use the shapefile library at the same time.
 TEST(ShapeRoundTripTest, WorkerThreadsRunJobsAtOnce) {
-  TempFolder tmp;
+  TempDir tmp;
   {
     CJob out;
     Fill(out.Data());

@@ -14,7 +14,7 @@
 #include "IEParsersLoader.h"
 #include "IESettings.h"
 #include "IIECoordinateSystemCatalog.h"
-#include "support/TempFolder.h"
+#include "support/TestSupport.h"
 
 namespace shape_test {
 
