@@ -35,5 +35,17 @@ tsan: setup
 locale-test: build
 	LC_ALL=de_DE.UTF-8 ctest --test-dir $(BUILD) -j $(JOBS) --output-on-failure
 
+# The readers' libFuzzer targets (clang), each run a bounded number of times over its seed corpus.
+FUZZ_RUNS ?= 3000
+fuzz: setup
+	@command -v clang++ >/dev/null || { echo "fuzz: clang++ is not installed; skipped"; exit 0; }; \
+	cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=Debug -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
+	  -DEXCHCORE_SANITIZE=address,undefined -DEXCHCORE_FUZZ=ON >/dev/null && \
+	cmake --build build-fuzz -j $(JOBS) --target fuzzers && \
+	rm -rf build-fuzz/corpus && build-fuzz/bin/make_fuzz_seeds build-fuzz/corpus data/sample build-fuzz/bin/Geo && \
+	for f in FuzzShapefile FuzzCrossLink FuzzProjection; do \
+	  build-fuzz/bin/$$f -runs=$(FUZZ_RUNS) -max_len=16384 build-fuzz/corpus/$$f 2>build-fuzz/$$f.log || \
+	    { tail -40 build-fuzz/$$f.log; exit 1; }; echo "fuzz: $$f ran $(FUZZ_RUNS) inputs"; done
+
 clean:
-	rm -rf build build-asan build-tsan
+	rm -rf build build-asan build-tsan build-fuzz

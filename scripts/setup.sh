@@ -8,6 +8,7 @@ packages=(
   libshp-dev libexpat1-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   nlohmann-json3-dev libdxflib-dev
+  clang libclang-rt-dev
   locales
 )
 

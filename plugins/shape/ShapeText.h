@@ -1,0 +1,43 @@
+// Text and number helpers of the shapefile plug-in: file names for the system, the code page of
+// a dBASE table, and number text that never follows the process locale.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "qel_text.h"
+
+// The path as the system takes it: UTF-8, with '\' turned into '/'.
+std::string ToSystemPath(const CQelString& path);
+// Bytes in the process code page as text.
+CQelString AnsiBytesToText(const char* bytes, int count);
+
+// The code page text recorded for a table created now: the process code page, with Windows code
+// pages written by number ("1252") as other programs expect in a .cpg file.
+std::string CodePageForNewTable();
+// The encoding (an iconv name) that a table's declared code page stands for: the text of its .cpg
+// file or "LDID/n" from its language byte. Empty when the table declares none or one that is
+// not known, so that the process code page applies.
+std::string EncodingOfDeclaredCodePage(const char* declared);
+
+// Decodes the bytes of one table: with its declared encoding, else the process code page.
+class CDbfTextDecoder {
+ public:
+  explicit CDbfTextDecoder(const char* declaredCodePage)
+      : m_strEncoding(EncodingOfDeclaredCodePage(declaredCodePage)) {}
+  CQelString Decode(const char* bytes) const;
+
+ private:
+  std::string m_strEncoding;
+};
+
+// Numbers in dBASE fields and in text, with '.' as the decimal point whatever the locale.
+// Leading blanks and a sign are accepted, trailing characters ignored; false when no number starts
+// the text.
+bool ParseLeadingDouble(const char* text, double& value);
+bool ParseLeadingInteger(const char* text, int64_t& value);
+bool ParseLeadingDouble(const CQelString& text, double& value);
+bool ParseLeadingInteger(const CQelString& text, int64_t& value);
+// Fixed notation with the decimals when it fits into width characters, else the shortest exact
+// exponent form; empty for values that are not finite.
+std::string FormatFieldNumber(double value, int decimals, int width);
