@@ -12,10 +12,18 @@ build: setup
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_FLAGS) >/dev/null
 	cmake --build $(BUILD) -j $(JOBS)
 
-# The main job of the command-line host on real data. Until conversions exist: the formats that
-# export points in the regular configuration.
+# The main job of the command-line host on bundled data: the sample's points, lines and areas,
+# each converted into a shapefile set of its own under build/sample-out, then the summary of
+# each result as the host reads it back.
+SAMPLE_OUT = $(BUILD)/sample-out
 run: build
-	$(BUILD)/bin/exchange formats --type POINTS --direction export --config REGULAR
+	rm -rf $(SAMPLE_OUT)
+	@for kind in POINTS POLYLINES POLYGONS; do \
+	  mkdir -p $(SAMPLE_OUT)/$$kind && \
+	  $(BUILD)/bin/exchange convert data/sample/site_$$kind.shp $(SAMPLE_OUT)/$$kind --to SHP --code-desc --quiet && \
+	  echo "== data/sample/site_$$kind.shp converted to $(SAMPLE_OUT)/$$kind/site.shp" && \
+	  $(BUILD)/bin/exchange info $(SAMPLE_OUT)/$$kind/site.shp || exit 1; \
+	done
 
 test: build
 	ctest --test-dir $(BUILD) -j $(JOBS) --output-on-failure

@@ -9,6 +9,7 @@
 
 #include "CommandLine.h"
 #include "Console.h"
+#include "CoordinateSystemCatalog.h"
 #include "FormatChoice.h"
 #include "HostMessageBox.h"
 #include "HostText.h"
@@ -82,6 +83,8 @@ void ApplyOptions(const CCommandLine& line, const CIEFormat& input, TIESettings&
                                                    "job-units", IEKeywords::MASK_DISTANCE_UNITS, line.Value("job-units")))
                                              : EDIST_UNITS::METERS);
   settings.m_bFlags7[TIESettings::FLAG_WRITE_CODE_DESCRIPTION] = line.Has("code-desc");
+  // Without the catalogue beside the program, projection files are neither read nor written.
+  InstallCoordinateSystemCatalog(settings);
 }
 
 // Runs the jobs of one verb through one loader and one data root, on worker threads announced by

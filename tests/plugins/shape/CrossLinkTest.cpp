@@ -2,6 +2,8 @@
 // damaged files give the records before the damage.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <cstring>
 
 #include "CrossLink.h"
@@ -18,18 +20,21 @@ std::string Le(T value) {
   return Bytes(&value, sizeof value);
 }
 
+// A name in its fixed 18-byte field: zero-padded, not terminated when it fills the field.
+std::string NameField(const char* name) {
+  std::string field(name, std::min<size_t>(std::strlen(name), 18));
+  field.resize(18, '\0');
+  return field;
+}
+
 std::string Version1Record(const char* name, int16_t typeFlag, int16_t heightFlag, double x, double y,
                            double z) {
-  char field[18] = {};
-  std::strncpy(field, name, sizeof field);
-  return Bytes(field, 18) + Le(typeFlag) + Le(heightFlag) + Le(x) + Le(y) + Le(z);
+  return NameField(name) + Le(typeFlag) + Le(heightFlag) + Le(x) + Le(y) + Le(z);
 }
 
 std::string Vs(const char* name, double x, double y, bool withHeight = false, double z = 0.0,
                int32_t code = 0) {
-  char field[18] = {};
-  std::strncpy(field, name, sizeof field);
-  std::string body = Bytes(field, 18) + Le<int16_t>(1) + Le<int16_t>(withHeight ? 1 : 0) + Le(x) + Le(y);
+  std::string body = NameField(name) + Le<int16_t>(1) + Le<int16_t>(withHeight ? 1 : 0) + Le(x) + Le(y);
   if (withHeight) body += Le(z) + Le(code);
   return std::string(withHeight ? "VS032" : "VS026") + body;
 }
