@@ -10,6 +10,7 @@
 #include "CommandLine.h"
 #include "Console.h"
 #include "CoordinateSystemCatalog.h"
+#include "FileFuncs.h"
 #include "FormatChoice.h"
 #include "HostMessageBox.h"
 #include "HostText.h"
@@ -31,7 +32,9 @@ const char kConvertHelp[] =
     "\n"
     "  --from FMT        format of INPUT: catalogue index, GUID or title (SHP, DBF, DWG, ...);\n"
     "                    by default the one format that imports INPUT's extension\n"
-    "  --to FMT          format of OUTPUT, likewise among the formats that export\n"
+    "  --to FMT          format of OUTPUT, likewise among the formats that export; a format that\n"
+    "                    writes one file set per dataset (SHP) takes a folder as OUTPUT, made\n"
+    "                    when missing\n"
     "  --types LIST      data types to exchange (POINTS,LINES,...); default: those of the input format\n"
     "  --units UNIT      distance unit for the plug-ins (METERS, USFEET, ...); default ANY_UNITS\n"
     "  --job-units UNIT  distance unit of the job; default METERS\n"
@@ -188,6 +191,10 @@ int RunConvertCommand(const std::vector<std::string>& args) {
   CJobHost host(line.Has("same-thread"), !line.Has("quiet") && qel_console::IsTerminal(2));
   host.Init(settings, jobInfo);
   if (!Report("import", host.Run(false, input, from))) return 1;
+  if (to->IsParameterSupported(CIEFormat::MULTIPLE_FILES_EXP) && !FileFuncs::CreateDir(FromUtf8(output))) {
+    std::cerr << "error: cannot make the output folder '" << output << "'\n";
+    return 1;
+  }
   return Report("export", host.Run(true, output, to)) ? 0 : 1;
 }
 

@@ -1,4 +1,4 @@
-// A round trip through the host: each bundled sample set converted to a shapefile set and read
+// A round trip through the host: each bundled sample set converted into a new folder and read
 // back must describe the same model (coordinates to the last bit, names, codes, attribute values,
 // coordinate system), apart from where its photos now lie.
 #include <gtest/gtest.h>
@@ -32,10 +32,10 @@ TEST(ShapeRoundTrip, SampleSetsComeBackUnchanged) {
     TempDir dir;
     const std::string input = std::string(EXCHCORE_SAMPLE_DIR) + "/site_" + kind + ".shp";
     const exchange_test::TRun run =
-        exchange_test::Run(dir.Path(), {"convert", input, dir.Path(), "--to", "SHP", "--code-desc"});
+        exchange_test::Run(dir.Path(), {"convert", input, dir.Path("out"), "--to", "SHP", "--code-desc"});
     ASSERT_EQ(0, run.exitCode) << kind << run.err;
     nlohmann::json before = Info(dir, input);
-    nlohmann::json after = Info(dir, dir.Path("site.shp"));
+    nlohmann::json after = Info(dir, dir.Path("out/site.shp"));
     ASSERT_FALSE(before["datasets"][0]["objects"].empty()) << kind;
     StripPhotoFolders(before);
     StripPhotoFolders(after);
