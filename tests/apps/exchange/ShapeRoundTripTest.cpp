@@ -32,10 +32,10 @@ TEST(ShapeRoundTrip, SampleSetsComeBackUnchanged) {
     TempDir dir;
     const std::string input = std::string(EXCHCORE_SAMPLE_DIR) + "/site_" + kind + ".shp";
     const exchange_test::TRun run =
-        exchange_test::Run(dir.Path(), {"convert", input, dir.Path("out"), "--to", "SHP", "--code-desc"});
+        exchange_test::Run(dir.Path(), {"convert", input, dir.Path("converted"), "--to", "SHP", "--code-desc"});
     ASSERT_EQ(0, run.exitCode) << kind << run.err;
     nlohmann::json before = Info(dir, input);
-    nlohmann::json after = Info(dir, dir.Path("out/site.shp"));
+    nlohmann::json after = Info(dir, dir.Path("converted/site.shp"));
     ASSERT_FALSE(before["datasets"][0]["objects"].empty()) << kind;
     StripPhotoFolders(before);
     StripPhotoFolders(after);
