@@ -63,11 +63,11 @@ for set in p10k p100k p1m l100k; do
 done
 
 echo "import only (exchange info):"
-printf '%-8s %10s %14s %14s\n' set seconds us_per_object s_per_million
+printf '%-8s %10s %14s %14s\n' set seconds ns_per_object s_per_million
 for set in p10k p100k p1m; do
   n=${set#p}; n=${n/k/000}; n=${n/m/000000}
   read -r it im < <(info "$set")
   awk -v t="$it" -v n="$n" -v s="$set" -v m="$im" \
-    'BEGIN {printf "%-8s %10s %14.3f %14.3f   peak %.1f MiB, %.0f B/object\n", s, t, t / n * 1e6, t / n * 1e6, m / 1024, m * 1024 / n}'
+    'BEGIN {printf "%-8s %10s %14.1f %14.3f   peak %.1f MiB, %.0f B/object\n", s, t, t / n * 1e9, t / n * 1e6, m / 1024, m * 1024 / n}'
 done
 echo "P1 ratio: $ratio_p1"
