@@ -46,7 +46,7 @@ measure() {
     "$(printf '%s\n' "${mems[@]}" | sort -g | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}')"
 }
 
-convert() { measure "$EXCHANGE" convert "$BENCH_DIR/$1.shp" "$BENCH_DIR/out/$1.shp" --overwrite --quiet; }
+convert() { measure "$EXCHANGE" convert "$BENCH_DIR/$1.shp" "$BENCH_DIR/out" --to SHP --overwrite --quiet; }
 ogr() { measure ogr2ogr -f "ESRI Shapefile" "$BENCH_DIR/out/$1.shp" "$BENCH_DIR/$1.shp"; }
 info() { measure "$EXCHANGE" info "$BENCH_DIR/$1.shp"; }
 
