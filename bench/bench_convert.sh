@@ -38,7 +38,11 @@ measure() {
   for ((i = 0; i < RUNS; i++)); do
     rm -rf "$BENCH_DIR/out" && mkdir -p "$BENCH_DIR/out"
     local line
-    line=$( { /usr/bin/time -f '%e %M' "$@" >/dev/null 2>/dev/null; } 2>&1 | tail -n 1)
+    /usr/bin/time -f '%e %M' -o "$BENCH_DIR/time.txt" "$@" >/dev/null 2>"$BENCH_DIR/stderr.txt" || {
+      echo "bench: failed: $* ($(cat "$BENCH_DIR/stderr.txt"))" >&2
+      exit 1
+    }
+    line=$(tail -n 1 "$BENCH_DIR/time.txt")
     times+=("${line% *}")
     mems+=("${line#* }")
   done
