@@ -51,7 +51,7 @@ fuzz: setup
 	  -DEXCHCORE_SANITIZE=address,undefined -DEXCHCORE_FUZZ=ON >/dev/null && \
 	cmake --build build-fuzz -j $(JOBS) --target fuzzers && \
 	rm -rf build-fuzz/corpus && build-fuzz/bin/make_fuzz_seeds build-fuzz/corpus data/sample build-fuzz/bin/Geo && \
-	for f in FuzzShapefile FuzzCrossLink FuzzProjection; do \
+	for f in FuzzShapefile FuzzCrossLink FuzzProjection FuzzXml FuzzSettingsFile FuzzTextLines; do \
 	  build-fuzz/bin/$$f -runs=$(FUZZ_RUNS) -max_len=16384 build-fuzz/corpus/$$f 2>build-fuzz/$$f.log || \
 	    { tail -40 build-fuzz/$$f.log; exit 1; }; echo "fuzz: $$f ran $(FUZZ_RUNS) inputs"; done
 

@@ -8,6 +8,8 @@
 #include <sstream>
 
 #include "FuzzSupport.h"
+#include "detail/IEDefaultCatalogue.h"
+#include "detail/IEFormatsSettingsFile.h"
 
 namespace {
 
@@ -26,6 +28,13 @@ void Write(const std::filesystem::path& path, const std::string& bytes) {
 template <class T>
 std::string Le(T value) {
   return std::string(reinterpret_cast<const char*>(&value), sizeof value);
+}
+
+// ASCII text as UTF-16LE bytes.
+std::string Utf16(const std::string& ascii) {
+  std::string bytes;
+  for (char c : ascii) bytes += std::string(1, c) + '\0';
+  return bytes;
 }
 
 std::string VertexRecord(const char* name, double x, double y, double z) {
@@ -65,5 +74,26 @@ int main(int argc, char** argv) {
         "GEOGCS[\"GCS_WGS_1984\",DATUM[\"D_WGS_1984\",SPHEROID[\"WGS_1984\",6378137,298.257223563]],"
         "PRIMEM[\"Greenwich\",0],UNIT[\"Degree\",0.0174532925199433]]");
   Write(corpus / "FuzzProjection" / "dictionary", ReadAll(geo / "dictionary.ini"));
+
+  const std::string xml =
+      "<?xml version=\"1.0\"?>\n<root a=\"1\" name=\"x &amp; y\">\n  <empty/>\n  <item>text</item>\n</root>\n";
+  Write(corpus / "FuzzXml" / "utf8", xml);
+  const std::string utf16 = "\xFF\xFE" + Utf16(xml);
+  Write(corpus / "FuzzXml" / "utf16", utf16);
+  Write(corpus / "FuzzSettingsFile" / "utf16", utf16);
+  // The built-in catalogue as the settings file writes it, switched off and switched on.
+  qel_templ::CQelArray<CIEFormat*> formats;
+  IEDefaultCatalogue::AppendFormats(formats);
+  const std::filesystem::path settings = corpus / "FuzzSettingsFile" / "switched-off";
+  std::filesystem::create_directories(settings.parent_path());
+  IEFormatsSettingsFile::Store(CQelString(settings.string().c_str()), formats);
+  for (CIEFormat* format : formats) delete format;
+  std::string on = ReadAll(settings);
+  const std::string off = Utf16("useDataFromFile=\"false\""), onText = Utf16("useDataFromFile=\"true\"");
+  const size_t at = on.find(off);
+  if (at != std::string::npos) on.replace(at, off.size(), onText);
+  Write(corpus / "FuzzSettingsFile" / "switched-on", on);
+  Write(corpus / "FuzzTextLines" / "mixed-ends", "first\r\nsecond\n\rthird\r\r\n\nfourth");
+  Write(corpus / "FuzzTextLines" / "utf16", std::string("\xFF\xFE" "a\0\r\0\n\0b\0", 10));
   return 0;
 }
