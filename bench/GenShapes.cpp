@@ -58,7 +58,8 @@ int main(int argc, char** argv) {
       y[v] = y[v - 1] + step(random);
       z[v] = height(random);
     }
-    SHPObject* object = SHPCreateSimpleObject(lines ? SHPT_ARCZ : SHPT_POINTZ, vertices, x.data(), y.data(), z.data());
+    SHPObject* object =
+        SHPCreateSimpleObject(lines ? SHPT_ARCZ : SHPT_POINTZ, vertices, x.data(), y.data(), z.data());
     const bool written = object && SHPWriteObject(shp, -1, object) >= 0;
     SHPDestroyObject(object);
     std::snprintf(name, sizeof name, "P%ld", i + 1);

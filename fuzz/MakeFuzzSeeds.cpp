@@ -76,7 +76,8 @@ int main(int argc, char** argv) {
   Write(corpus / "FuzzProjection" / "dictionary", ReadAll(geo / "dictionary.ini"));
 
   const std::string xml =
-      "<?xml version=\"1.0\"?>\n<root a=\"1\" name=\"x &amp; y\">\n  <empty/>\n  <item>text</item>\n</root>\n";
+      "<?xml version=\"1.0\"?>\n<root a=\"1\" name=\"x &amp; y\">\n  <empty/>\n  "
+      "<item>text</item>\n</root>\n";
   Write(corpus / "FuzzXml" / "utf8", xml);
   const std::string utf16 = "\xFF\xFE" + Utf16(xml);
   Write(corpus / "FuzzXml" / "utf16", utf16);
@@ -94,6 +95,8 @@ int main(int argc, char** argv) {
   if (at != std::string::npos) on.replace(at, off.size(), onText);
   Write(corpus / "FuzzSettingsFile" / "switched-on", on);
   Write(corpus / "FuzzTextLines" / "mixed-ends", "first\r\nsecond\n\rthird\r\r\n\nfourth");
-  Write(corpus / "FuzzTextLines" / "utf16", std::string("\xFF\xFE" "a\0\r\0\n\0b\0", 10));
+  Write(corpus / "FuzzTextLines" / "utf16", std::string("\xFF\xFE"
+                                                        "a\0\r\0\n\0b\0",
+                                                        10));
   return 0;
 }

@@ -31,12 +31,12 @@ void FailAllocationAfter(unsigned long long n);
 
 // Class-level allocation routed to the shared allocator. A failed allocation yields null rather
 // than throwing, so that no exception crosses a module boundary.
-#define QEL_DECLARE_SHARED_ALLOCATION()                                                        \
-  static void* operator new(std::size_t n) noexcept { return dlmalloc(n ? n : 1); }            \
-  static void* operator new[](std::size_t n) noexcept { return dlmalloc(n ? n : 1); }          \
-  static void* operator new(std::size_t, void* place) noexcept { return place; }               \
-  static void* operator new[](std::size_t, void* place) noexcept { return place; }             \
-  static void operator delete(void* p) noexcept { dlfree(p); }                                 \
-  static void operator delete[](void* p) noexcept { dlfree(p); }                               \
-  static void operator delete(void*, void*) noexcept {}                                        \
+#define QEL_DECLARE_SHARED_ALLOCATION()                                               \
+  static void* operator new(std::size_t n) noexcept { return dlmalloc(n ? n : 1); }   \
+  static void* operator new[](std::size_t n) noexcept { return dlmalloc(n ? n : 1); } \
+  static void* operator new(std::size_t, void* place) noexcept { return place; }      \
+  static void* operator new[](std::size_t, void* place) noexcept { return place; }    \
+  static void operator delete(void* p) noexcept { dlfree(p); }                        \
+  static void operator delete[](void* p) noexcept { dlfree(p); }                      \
+  static void operator delete(void*, void*) noexcept {}                               \
   static void operator delete[](void*, void*) noexcept {}

@@ -244,12 +244,24 @@ class CQelStringT {
     return count;
   }
 
-  CQelStringT& TrimLeft() { return TrimLeftIf([](T c) { return detail::IsSpace(static_cast<unsigned>(c)); }); }
-  CQelStringT& TrimRight() { return TrimRightIf([](T c) { return detail::IsSpace(static_cast<unsigned>(c)); }); }
-  CQelStringT& TrimLeft(T ch) { return TrimLeftIf([ch](T c) { return c == ch; }); }
-  CQelStringT& TrimRight(T ch) { return TrimRightIf([ch](T c) { return c == ch; }); }
-  CQelStringT& TrimLeft(const T* set) { return TrimLeftIf([set](T c) { return InSet(set, c); }); }
-  CQelStringT& TrimRight(const T* set) { return TrimRightIf([set](T c) { return InSet(set, c); }); }
+  CQelStringT& TrimLeft() {
+    return TrimLeftIf([](T c) { return detail::IsSpace(static_cast<unsigned>(c)); });
+  }
+  CQelStringT& TrimRight() {
+    return TrimRightIf([](T c) { return detail::IsSpace(static_cast<unsigned>(c)); });
+  }
+  CQelStringT& TrimLeft(T ch) {
+    return TrimLeftIf([ch](T c) { return c == ch; });
+  }
+  CQelStringT& TrimRight(T ch) {
+    return TrimRightIf([ch](T c) { return c == ch; });
+  }
+  CQelStringT& TrimLeft(const T* set) {
+    return TrimLeftIf([set](T c) { return InSet(set, c); });
+  }
+  CQelStringT& TrimRight(const T* set) {
+    return TrimRightIf([set](T c) { return InSet(set, c); });
+  }
   CQelStringT& Trim() { return TrimLeft().TrimRight(); }
 
   void MakeUpper() {
@@ -516,9 +528,7 @@ bool operator!=(const CQelStringT<T>& a, const T* b) noexcept {
 inline bool operator==(const CQelStringT<unsigned short>& a, const char16_t* b) noexcept {
   return a.Compare(reinterpret_cast<const unsigned short*>(b)) == 0;
 }
-inline bool operator!=(const CQelStringT<unsigned short>& a, const char16_t* b) noexcept {
-  return !(a == b);
-}
+inline bool operator!=(const CQelStringT<unsigned short>& a, const char16_t* b) noexcept { return !(a == b); }
 inline bool operator==(const char16_t* a, const CQelStringT<unsigned short>& b) noexcept { return b == a; }
 inline bool operator!=(const char16_t* a, const CQelStringT<unsigned short>& b) noexcept { return !(b == a); }
 template <class T>

@@ -212,8 +212,8 @@ bool IconvToUtf16(const char* enc, const char* src, size_t n, std::u16string& ou
   char buf[1024];
   auto flush = [&](char* end) {
     for (char* p = buf; p + 1 < end; p += 2)
-      out += static_cast<char16_t>(static_cast<unsigned char>(p[0]) |
-                                   (static_cast<unsigned char>(p[1]) << 8));
+      out +=
+          static_cast<char16_t>(static_cast<unsigned char>(p[0]) | (static_cast<unsigned char>(p[1]) << 8));
   };
   while (il > 0) {
     char* op = buf;

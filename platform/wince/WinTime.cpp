@@ -22,7 +22,8 @@ struct tm CTime::Local() const noexcept {
 }
 
 FILETIME TimeToFileTime(time_t t) noexcept {
-  uint64_t ticks = static_cast<uint64_t>(static_cast<int64_t>(t) * 10000000ll + static_cast<int64_t>(kFileTimeEpochOffset));
+  uint64_t ticks = static_cast<uint64_t>(static_cast<int64_t>(t) * 10000000ll +
+                                         static_cast<int64_t>(kFileTimeEpochOffset));
   FILETIME ft;
   ft.dwLowDateTime = static_cast<uint32_t>(ticks);
   ft.dwHighDateTime = static_cast<uint32_t>(ticks >> 32);

@@ -8,8 +8,8 @@
 #include <thread>
 
 #include "LibraryFuncs.h"
-#include "support/TestSupport.h"
 #include "WinError.h"
+#include "support/TestSupport.h"
 
 #ifndef QEL_TEST_PLUGIN_DIR
 #error "the build names the folder of the test library"

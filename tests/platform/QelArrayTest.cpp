@@ -2,8 +2,8 @@
 
 #include <vector>
 
-#include "support/TestSupport.h"
 #include "qel_templ.h"
+#include "support/TestSupport.h"
 
 using qel_templ::CQelArray;
 

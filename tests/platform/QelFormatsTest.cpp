@@ -6,8 +6,8 @@
 #include <limits>
 #include <string>
 
-#include "support/TestSupport.h"
 #include "qel_formats.h"
+#include "support/TestSupport.h"
 
 using namespace qel_formats;
 

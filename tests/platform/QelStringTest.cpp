@@ -5,8 +5,8 @@
 #include <string>
 
 #include "CodePage.h"
-#include "support/TestSupport.h"
 #include "qel_text.h"
+#include "support/TestSupport.h"
 
 using qel_text::CQelStringT;
 

@@ -4,8 +4,8 @@
 #include <vector>
 
 #include "CodePage.h"
-#include "support/TestSupport.h"
 #include "TextFile.h"
+#include "support/TestSupport.h"
 
 namespace {
 

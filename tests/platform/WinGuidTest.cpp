@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "support/TestSupport.h"
 #include "WinGuid.h"
+#include "support/TestSupport.h"
 
 namespace {
 const GUID kSample = {0x00112233, 0x4455, 0x6677, {0x88, 0x99, 0xAA, 0xBB, 0xCC, 0xDD, 0xEE, 0xFF}};

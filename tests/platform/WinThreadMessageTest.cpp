@@ -17,8 +17,8 @@ unsigned ReturnParam(void* p) {
 
 TEST(WinThread, SuspendedUntilResumedAndExitCodeIsRoutineResult) {
   g_runs = 0;
-  CWinThread* t = AfxBeginThread(ReturnParam, reinterpret_cast<void*>(uintptr_t(42)),
-                                 THREAD_PRIORITY_NORMAL, 0, CREATE_SUSPENDED);
+  CWinThread* t = AfxBeginThread(ReturnParam, reinterpret_cast<void*>(uintptr_t(42)), THREAD_PRIORITY_NORMAL,
+                                 0, CREATE_SUSPENDED);
   ASSERT_NE(nullptr, t);
   t->m_bAutoDelete = false;
   unsigned code = 0;
@@ -39,7 +39,8 @@ TEST(WinThread, AutoDeleteThreadCleansUpAfterItself) {
   g_runs = 0;
   CWinThread* t = AfxBeginThread(ReturnParam, nullptr);
   ASSERT_NE(nullptr, t);
-  for (int i = 0; i < 500 && g_runs.load() == 0; ++i) std::this_thread::sleep_for(std::chrono::milliseconds(2));
+  for (int i = 0; i < 500 && g_runs.load() == 0; ++i)
+    std::this_thread::sleep_for(std::chrono::milliseconds(2));
   EXPECT_EQ(1, g_runs.load());
 }
 

@@ -3,9 +3,9 @@
 #include <string>
 #include <vector>
 
-#include "support/TestSupport.h"
 #include "TextFile.h"
 #include "XmlParser.h"
+#include "support/TestSupport.h"
 
 namespace {
 

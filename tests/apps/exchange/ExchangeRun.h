@@ -42,7 +42,8 @@ inline std::string ExchangePath() {
 
 // Runs "exchange ARGS" with its output in files of folder; prefix goes before the command (for
 // example environment settings), suffix after it (for example "& sleep 1; kill ...").
-inline TRun Run(const std::string& folder, const std::vector<std::string>& args, const std::string& prefix = "") {
+inline TRun Run(const std::string& folder, const std::vector<std::string>& args,
+                const std::string& prefix = "") {
   std::string command = prefix + Quote(ExchangePath());
   for (const std::string& arg : args) command += " " + Quote(arg);
   const std::string out = folder + "/out", err = folder + "/err", rc = folder + "/rc";

@@ -39,9 +39,10 @@ class JobCommand : public FreshCatalogue {
     for (const auto& row : rows) {
       GUID guid{};
       ASSERT_TRUE(GuidFromString(kGuidsA[row.behaviour], guid));
-      formats.Add(new CIEFormat(guid, CQelString(u"Test ") + row.title, CIECommonType::DIRECTION_IMPORT_EXPORT,
-                                u"testpluga", u"testpluga", row.title, row.extension, u"Test (*.t)|",
-                                Bits(CIECommonType::REGULAR), 0, Bits(POINTS), 0, 0, 0));
+      formats.Add(new CIEFormat(guid, CQelString(u"Test ") + row.title,
+                                CIECommonType::DIRECTION_IMPORT_EXPORT, u"testpluga", u"testpluga", row.title,
+                                row.extension, u"Test (*.t)|", Bits(CIECommonType::REGULAR), 0, Bits(POINTS),
+                                0, 0, 0));
     }
     ASSERT_TRUE(IEFormatsSettingsFile::Store(m_dir.WPath("formats.xml"), formats));
     for (CIEFormat* format : formats) delete format;
@@ -53,7 +54,8 @@ class JobCommand : public FreshCatalogue {
   TRun Exchange(std::vector<std::string> args, const std::string& prefix = "") {
     args.push_back("--settings");
     args.push_back(m_dir.Path("formats.xml"));
-    return exchange_test::Run(m_dir.Path(), args, "EXCHCORE_PLUGIN_PATH=" + exchange_test::Quote(TEST_PLUGIN_DIR) + " " + prefix);
+    return exchange_test::Run(m_dir.Path(), args,
+                              "EXCHCORE_PLUGIN_PATH=" + exchange_test::Quote(TEST_PLUGIN_DIR) + " " + prefix);
   }
 
   TempDir m_dir;
@@ -140,8 +142,9 @@ TEST_F(JobCommand, CtrlCStopsTheExportAndRemovesItsFiles) {
                               exchange_test::Quote(exchange_test::ExchangePath()) + " convert " +
                               exchange_test::Quote(m_dir.Path("in.tsa")) + " " + exchange_test::Quote(out) +
                               " --settings " + exchange_test::Quote(m_dir.Path("formats.xml")) + " 2>" +
-                              exchange_test::Quote(m_dir.Path("err")) + " & pid=$!; sleep 0.5; kill -INT $pid; " +
-                              "wait $pid; echo $? >" + exchange_test::Quote(m_dir.Path("rc"));
+                              exchange_test::Quote(m_dir.Path("err")) +
+                              " & pid=$!; sleep 0.5; kill -INT $pid; " + "wait $pid; echo $? >" +
+                              exchange_test::Quote(m_dir.Path("rc"));
   ASSERT_EQ(0, std::system(command.c_str()));
   EXPECT_EQ(1, std::stoi(exchange_test::Slurp(m_dir.Path("rc"))));
   EXPECT_EQ("error: export failed: IE_RESULT_STOPPED (-16)\n", exchange_test::Slurp(m_dir.Path("err")));

@@ -31,8 +31,8 @@ TEST(ShapeRoundTrip, SampleSetsComeBackUnchanged) {
   for (const char* kind : {"POINTS", "POLYLINES", "POLYGONS"}) {
     TempDir dir;
     const std::string input = std::string(EXCHCORE_SAMPLE_DIR) + "/site_" + kind + ".shp";
-    const exchange_test::TRun run =
-        exchange_test::Run(dir.Path(), {"convert", input, dir.Path("converted"), "--to", "SHP", "--code-desc"});
+    const exchange_test::TRun run = exchange_test::Run(
+        dir.Path(), {"convert", input, dir.Path("converted"), "--to", "SHP", "--code-desc"});
     ASSERT_EQ(0, run.exitCode) << kind << run.err;
     nlohmann::json before = Info(dir, input);
     nlohmann::json after = Info(dir, dir.Path("converted/site.shp"));

@@ -24,14 +24,14 @@ using test_plugins::kGuidsB;
 
 enum { OK, NULL_OBJECT, CANNOT_OPEN, STORED_ERROR, STOPS_ITSELF, SLOW };
 
-std::unique_ptr<CIEFormat> MakeFormat(const char16_t* guidText, const char16_t* library, uint64_t parameters = 0,
-                                      const char16_t* extension = u"tst") {
+std::unique_ptr<CIEFormat> MakeFormat(const char16_t* guidText, const char16_t* library,
+                                      uint64_t parameters = 0, const char16_t* extension = u"tst") {
   GUID guid{};
   EXPECT_TRUE(GuidFromString(guidText, guid));
-  return std::unique_ptr<CIEFormat>(new CIEFormat(
-      guid, CQelString(u"Test format"), CIECommonType::DIRECTION_IMPORT_EXPORT, CQelString(library),
-      CQelString(library), CQelString(u"TST"), CQelString(extension), CQelString(u"TST Files (*.tst)|"), 1, 0,
-      IEUtils::ToFlag(POINTS), 0, 0, parameters));
+  return std::unique_ptr<CIEFormat>(
+      new CIEFormat(guid, CQelString(u"Test format"), CIECommonType::DIRECTION_IMPORT_EXPORT,
+                    CQelString(library), CQelString(library), CQelString(u"TST"), CQelString(extension),
+                    CQelString(u"TST Files (*.tst)|"), 1, 0, IEUtils::ToFlag(POINTS), 0, 0, parameters));
 }
 
 CQelString Wide(const std::string& s) { return CQelString(s.c_str()); }
@@ -81,7 +81,8 @@ TEST_F(ParsersLoaderTest, MissingLibraryEntryOrObject) {
   EXPECT_EQ(nullptr, loader.StartExportInSeparateThread(u"out.tst", missing.get(), nullptr));
   auto nullObject = MakeFormat(kGuidsA[NULL_OBJECT], u"testpluga");
   EXPECT_EQ(IE_RESULT_NO_PARSER, loader.ImportInTheSameThread(u"in.tst", nullObject.get(), nullptr));
-  EXPECT_EQ(IE_RESULT_NO_PARSER, loader.ExportInTheSameThread(Wide(dir + "/x.tst"), nullObject.get(), nullptr));
+  EXPECT_EQ(IE_RESULT_NO_PARSER,
+            loader.ExportInTheSameThread(Wide(dir + "/x.tst"), nullObject.get(), nullptr));
 }
 
 TEST_F(ParsersLoaderTest, ExportResults) {
@@ -91,7 +92,8 @@ TEST_F(ParsersLoaderTest, ExportResults) {
   } cases[] = {{OK, IE_RESULT_OK}, {CANNOT_OPEN, IE_RESULT_CANNOT_OPEN}, {STORED_ERROR, IE_RESULT_BAD_FILE}};
   for (const Case& c : cases) {
     auto f = MakeFormat(kGuidsA[c.behaviour], u"testpluga");
-    EXPECT_EQ(c.expected, loader.ExportInTheSameThread(Wide(dir + "/out.tst"), f.get(), nullptr)) << c.behaviour;
+    EXPECT_EQ(c.expected, loader.ExportInTheSameThread(Wide(dir + "/out.tst"), f.get(), nullptr))
+        << c.behaviour;
   }
 }
 

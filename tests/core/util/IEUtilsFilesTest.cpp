@@ -408,8 +408,7 @@ TEST(IEUtilsFolders, FindAllFilesInFolder) {
   for (const Row& r : rows) {
     CIEFindDataArray found;
     found.Add(WIN32_FIND_DATAW());
-    FindAllFilesInFolder(found, r.flags, folder.WPath(),
-                         reinterpret_cast<const unsigned short*>(r.pattern));
+    FindAllFilesInFolder(found, r.flags, folder.WPath(), reinterpret_cast<const unsigned short*>(r.pattern));
     EXPECT_EQ(r.names, Names(found)) << r.flags;
   }
 

@@ -76,13 +76,15 @@ class TestExporter : public CExporterImpl {
 
 }  // namespace
 
-TEST_PLUGIN_EXPORT CImporterImpl* MakeImporter(CIEData* data, const CQelString& fileName, const CIEFormat* format) {
+TEST_PLUGIN_EXPORT CImporterImpl* MakeImporter(CIEData* data, const CQelString& fileName,
+                                               const CIEFormat* format) {
   Behaviour b = Lookup(format);
   if (b == UNKNOWN || b == NULL_OBJECT) return nullptr;
   return new TestImporter(data, fileName, format);
 }
 
-TEST_PLUGIN_EXPORT CExporterImpl* MakeExporter(CIEData* data, const CQelString& fileName, const CIEFormat* format) {
+TEST_PLUGIN_EXPORT CExporterImpl* MakeExporter(CIEData* data, const CQelString& fileName,
+                                               const CIEFormat* format) {
   Behaviour b = Lookup(format);
   if (b == UNKNOWN || b == NULL_OBJECT) return nullptr;
   return new TestExporter(data, fileName, format, b);
