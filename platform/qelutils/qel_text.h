@@ -116,6 +116,9 @@ class CQelStringT {
   }
 
   int GetLength() const noexcept { return Header()->length; }
+  // Characters the string holds room for without growing (the terminator not counted); 0 when it
+  // holds no memory.
+  int GetAllocLength() const noexcept { return Header()->capacity; }
   bool IsEmpty() const noexcept { return GetLength() == 0; }
   void Empty() noexcept {
     Release();

@@ -234,6 +234,18 @@ TEST(QelString, BufferAccess) {
   EXPECT_TRUE(CQelString().GetBufferSetLength(-3) != nullptr);
 }
 
+TEST(QelString, AllocLengthShowsSpareRoom) {
+  EXPECT_EQ(0, CQelString().GetAllocLength());
+  CQelString s(u"abcdef");
+  EXPECT_EQ(6, s.GetAllocLength());
+  s.TrimRight(W(u"ef"));  // shorter text, same block
+  EXPECT_EQ(4, s.GetLength());
+  EXPECT_EQ(6, s.GetAllocLength());
+  EXPECT_EQ(4, CQelString(s).GetAllocLength());  // a copy is sized to the text
+  s.Empty();
+  EXPECT_EQ(0, s.GetAllocLength());
+}
+
 TEST(QelString, FormatWide) {
   CQelString arg(u"Größe");
   struct Case {
