@@ -4,7 +4,7 @@
 
 #include "IECodeValues.h"
 #include "QelAlloc.h"
-#include "qel_templ.h"
+#include "detail/IECodeList.h"
 #include "qel_text.h"
 
 struct TIECodeStyle;
@@ -45,5 +45,5 @@ class CIECodesDataInterface {
   QEL_DECLARE_SHARED_ALLOCATION()
 
  private:
-  qel_templ::CQelArray<CIECodeValues*> m_codes;
+  IEModelDetail::CIECodeList m_codes;
 };

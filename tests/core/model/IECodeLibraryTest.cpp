@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <memory>
+#include <utility>
 #include <vector>
 
 #include "IEAttrDescription.h"
@@ -236,6 +239,76 @@ TEST(IECodeValuesTest, ValuesByIndexAndName) {
   EXPECT_TRUE(copy.GetControlCode(CIECodeValues::CONTROL_CODE_2) == u"BEG_LINE");
 }
 
+// Code strings and control codes live apart from the attribute values; copies must carry them,
+// or their absence, all the same.
+TEST(IECodeValuesTest, CodeStringsAndControlCodesFollowCopyAndAssignment) {
+  std::unique_ptr<CIECodeDescription> desc(MakeCode(u"TREE", {u"KIND"}));
+  CIECodeValues bare(desc.get());
+  bare.SetControlCode(CIECodeValues::CONTROL_CODE_1, u"");
+  EXPECT_EQ(0, bare.GetNumberOfTheCodeStrings());
+  EXPECT_TRUE(bare.GetCodeStringAt(0).IsEmpty());
+  EXPECT_TRUE(bare.GetControlCode(CIECodeValues::CONTROL_CODE_2).IsEmpty());
+  EXPECT_TRUE(bare.DoesCodeHasControlCode(u""));
+  EXPECT_FALSE(bare.DoesCodeHasControlCode(u"AS"));
+
+  auto* rich = new CIECodeValues(desc.get());
+  rich->AddAttr(u"Oak");
+  rich->AddCodeString(u"1");
+  rich->SetControlCode(CIECodeValues::CONTROL_CODE_1, u"AS");
+  CIECodeValues copy(*rich);
+  CIECodeValues assigned(bare);
+  assigned = *rich;
+  assigned = assigned;
+  delete rich;
+  for (const CIECodeValues* values : {&copy, &assigned}) {
+    ASSERT_EQ(1, values->GetNumberOfTheCodeStrings());
+    EXPECT_TRUE(values->GetCodeStringAt(0) == u"1");
+    EXPECT_TRUE(values->DoesCodeHasControlCode(u"AS"));
+    EXPECT_TRUE(values->GetControlCode(CIECodeValues::CONTROL_CODE_1) == u"AS");
+    EXPECT_TRUE(values->GetAttrAt(0) == u"Oak");
+  }
+  copy = bare;
+  EXPECT_EQ(0, copy.GetNumberOfTheCodeStrings());
+  EXPECT_TRUE(copy.GetControlCode(CIECodeValues::CONTROL_CODE_1).IsEmpty());
+  EXPECT_EQ(0, copy.GetNumberOfAttrs());
+}
+
+// A text handed over as a temporary is taken as it is, unless its block has spare room that a
+// copy would not keep.
+TEST(IECodeValuesTest, HandedOverTextsAreTakenOrCopiedToSize) {
+  struct TCase {
+    const char* what;
+    std::function<void(CIECodeValues&, CQelString&&)> hand;
+    std::function<const CQelString&(const CIECodeValues&)> read;
+  };
+  const TCase cases[] = {
+      {"attribute", [](CIECodeValues& v, CQelString&& t) { v.AddAttr(std::move(t)); },
+       [](const CIECodeValues& v) -> const CQelString& { return v.GetAttrAt(0); }},
+      {"code string", [](CIECodeValues& v, CQelString&& t) { v.AddCodeString(std::move(t)); },
+       [](const CIECodeValues& v) -> const CQelString& { return v.GetCodeStringAt(0); }},
+      {"control code",
+       [](CIECodeValues& v, CQelString&& t) {
+         v.SetControlCode(CIECodeValues::CONTROL_CODE_2, std::move(t));
+       },
+       [](const CIECodeValues& v) -> const CQelString& {
+         return v.GetControlCode(CIECodeValues::CONTROL_CODE_2);
+       }},
+  };
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.what);
+    CIECodeValues exact(nullptr), padded(nullptr);
+    CQelString text(u"Oak tree");
+    c.hand(exact, std::move(text));
+    EXPECT_TRUE(text.IsEmpty());
+    EXPECT_TRUE(c.read(exact) == u"Oak tree");
+    CQelString field(u"Ash                             ");
+    field.TrimRight();
+    c.hand(padded, std::move(field));
+    EXPECT_TRUE(c.read(padded) == u"Ash");
+    EXPECT_EQ(3, c.read(padded).GetAllocLength());
+  }
+}
+
 class IECodesDataTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -270,6 +343,38 @@ TEST_F(IECodesDataTest, FindCodeWithAndWithoutCodeStrings) {
   EXPECT_TRUE(codes.GetCodeAttrValue(u"BUSH", u"KIND").IsEmpty());
   EXPECT_EQ(nullptr, codes.GetCode(3));
   EXPECT_EQ(nullptr, codes.GetCode(-1));
+}
+
+// One code sits in the object itself, more in a block: order and removal must not depend on that.
+TEST_F(IECodesDataTest, CodesKeepTheirOrderFromOneToManyAndBack) {
+  CIEDataDictionary local;
+  const char16_t* names[] = {u"C0", u"C1", u"C2", u"C3", u"C4"};
+  for (const char16_t* name : names) local.AddCodeDescription(MakeCode(name));
+  for (int count = 1; count <= 5; ++count) {
+    for (int removed = 0; removed < count; ++removed) {
+      SCOPED_TRACE(testing::Message() << count << " codes, removing " << removed);
+      CIECodesDataInterface codes;
+      std::vector<const CIECodeValues*> expected;
+      for (int i = 0; i < count; ++i) {
+        auto* code = new CIECodeValues(local.FindCodeDiscription(names[i]));
+        codes.AddCode(code);
+        expected.push_back(code);
+      }
+      EXPECT_TRUE(codes.RemoveCode(names[removed]));
+      expected.erase(expected.begin() + removed);
+      auto* last = new CIECodeValues(local.FindCodeDiscription(names[removed]));
+      codes.AddCode(last);
+      expected.push_back(last);
+      ASSERT_EQ(count, codes.GetNumberOfCodes());
+      for (int i = 0; i < count; ++i) EXPECT_EQ(expected[i], codes.GetCode(i));
+      EXPECT_EQ(nullptr, codes.GetCode(count));
+      EXPECT_EQ(count - 1, codes.GetCodePos(names[removed]));
+      CIECodesDataInterface copy(codes);
+      ASSERT_EQ(count, copy.GetNumberOfCodes());
+      for (int i = 0; i < count; ++i)
+        EXPECT_EQ(expected[i]->GetDescription(), copy.GetCode(i)->GetDescription());
+    }
+  }
 }
 
 TEST_F(IECodesDataTest, RemoveAndCopy) {
