@@ -2,8 +2,6 @@
 // and end angles.
 #pragma once
 
-#include <memory>
-
 #include "IEObject.h"
 #include "IEStation.h"
 #include "QelAlloc.h"
@@ -25,10 +23,8 @@ class CIEArc : public CIEObject {
   // Only a uniform scale keeps an arc an arc: with unequal scales the arc is left as it is and
   // made inactive.
   void ShiftCoords(const CIEPosition3D& origin, double sx, double sy, double sz, double angle) override;
-  const IIEDrawProperties* GetDrawProperties() const override { return m_pDrawProps.get(); }
-  void SetDrawProperties(IIEDrawProperties* props) override {
-    IEModelDetail::ReplaceOwned(m_pDrawProps, props);
-  }
+  const IIEDrawProperties* GetDrawProperties() const override { return GetOwnDrawProperties(); }
+  void SetDrawProperties(IIEDrawProperties* props) override { SetOwnDrawProperties(props); }
   void SetName(const CQelString& name) override { m_center.SetName(name); }
   const CQelString& GetName() const override { return m_center.GetName(); }
 
@@ -49,5 +45,4 @@ class CIEArc : public CIEObject {
 
   CIEStation m_center;
   double m_dData[3] = {0.0, 0.0, 0.0};
-  std::unique_ptr<IIEDrawProperties> m_pDrawProps;
 };

@@ -2,8 +2,6 @@
 // CIEPTLPoint: a point located relative to a line through reference points.
 #pragma once
 
-#include <memory>
-
 #include "IEObject.h"
 #include "IEStation.h"
 #include "QelAlloc.h"
@@ -20,10 +18,8 @@ class CIEDesignPoint : public CIEObject {
   void ShiftCoords(const CIEPosition3D& origin, double sx, double sy, double sz, double angle) override {
     m_station.ShiftCoords(origin, sx, sy, sz, angle);
   }
-  const IIEDrawProperties* GetDrawProperties() const override { return m_pDrawProps.get(); }
-  void SetDrawProperties(IIEDrawProperties* props) override {
-    IEModelDetail::ReplaceOwned(m_pDrawProps, props);
-  }
+  const IIEDrawProperties* GetDrawProperties() const override { return GetOwnDrawProperties(); }
+  void SetDrawProperties(IIEDrawProperties* props) override { SetOwnDrawProperties(props); }
   void SetName(const CQelString& name) override { m_station.SetName(name); }
   const CQelString& GetName() const override { return m_station.GetName(); }
 
@@ -42,7 +38,6 @@ class CIEDesignPoint : public CIEObject {
 
  private:
   CIEStation m_station;
-  std::unique_ptr<IIEDrawProperties> m_pDrawProps;
 
  public:
   // Carried for the formats that fill it; nothing in the library reads it.

@@ -3,8 +3,6 @@
 // (clone, copyCommonData) and for transforming coordinates (ShiftCoords).
 #pragma once
 
-#include <memory>
-
 #include "IECodesDataInterface.h"
 #include "IEDrawProperties.h"
 #include "IEInterfaces.h"
@@ -16,11 +14,6 @@
 class CIELayer;
 
 namespace IEModelDetail {
-// Keeps value in holder, deleting what the holder had unless it is the same object.
-template <class T>
-void ReplaceOwned(std::unique_ptr<T>& holder, T* value) {
-  if (holder.get() != value) holder.reset(value);
-}
 // Assigns source to target; when target had a name and source has none, target keeps its name.
 void AssignStationKeepingName(CIEStation& target, const CIEStation& source);
 }  // namespace IEModelDetail
@@ -62,17 +55,37 @@ class CIEObject : public IIEStateInterface,
   CIELayer* GetLayer() const { return m_pLayer; }
   void SetLayer(CIELayer* layer) { m_pLayer = layer; }
   // Names the object list the object belongs to; not owned.
-  IIENameInterface* GetIEObjectListName() const { return m_pObjectListName; }
-  void SetIEObjectListName(IIENameInterface* name) { m_pObjectListName = name; }
-  const CIEPhotoNotes* GetPhotoNotes() const { return m_pPhotoNotes; }
+  IIENameInterface* GetIEObjectListName() const { return m_pExtras ? m_pExtras->pObjectListName : nullptr; }
+  void SetIEObjectListName(IIENameInterface* name);
+  const CIEPhotoNotes* GetPhotoNotes() const { return m_pExtras ? m_pExtras->pPhotoNotes : nullptr; }
   // The object owns the notes; those held before are deleted.
   void SetPhotoNotes(CIEPhotoNotes* notes);
 
   QEL_DECLARE_SHARED_ALLOCATION()
 
+ protected:
+  // Storage of the draw properties for the concrete classes' Get/SetDrawProperties.
+  const IIEDrawProperties* GetOwnDrawProperties() const {
+    return m_pExtras ? m_pExtras->pDrawProps : nullptr;
+  }
+  void SetOwnDrawProperties(IIEDrawProperties* props);
+
  private:
+  // What few objects carry: the object-list name (not owned), the photo notes and the draw
+  // properties (owned). An object gets this block when the first of them is set, so that the many
+  // objects without any pay one pointer.
+  struct TExtras {
+    IIENameInterface* pObjectListName = nullptr;
+    CIEPhotoNotes* pPhotoNotes = nullptr;
+    IIEDrawProperties* pDrawProps = nullptr;
+
+    QEL_DECLARE_SHARED_ALLOCATION()
+  };
+
+  // The block of rare data, made when there is none.
+  TExtras& Extras();
+
   CIELayer* m_pLayer = nullptr;
-  IIENameInterface* m_pObjectListName = nullptr;
   ECurrentState m_eState = STATE_ACTIVE;
-  CIEPhotoNotes* m_pPhotoNotes = nullptr;
+  TExtras* m_pExtras = nullptr;
 };

@@ -2,8 +2,6 @@
 // points held elsewhere in the dataset (chosen at construction). CIEArea: a closed polyline.
 #pragma once
 
-#include <memory>
-
 #include "IEDesignPoint.h"
 #include "IEObject.h"
 #include "IEStation.h"
@@ -20,10 +18,8 @@ class CIEPolyLine : public CIEObject {
   CIEObject* clone() const override;
   // Transforms the stored stations; referenced design points are objects of their own.
   void ShiftCoords(const CIEPosition3D& origin, double sx, double sy, double sz, double angle) override;
-  const IIEDrawProperties* GetDrawProperties() const override { return m_pDrawProps.get(); }
-  void SetDrawProperties(IIEDrawProperties* props) override {
-    IEModelDetail::ReplaceOwned(m_pDrawProps, props);
-  }
+  const IIEDrawProperties* GetDrawProperties() const override { return GetOwnDrawProperties(); }
+  void SetDrawProperties(IIEDrawProperties* props) override { SetOwnDrawProperties(props); }
   void SetName(const CQelString& name) override { m_strName = name; }
   const CQelString& GetName() const override { return m_strName; }
 
@@ -58,7 +54,6 @@ class CIEPolyLine : public CIEObject {
   bool m_bClosed = false;
   bool m_bUsingPoints;
   CQelString m_strName;
-  std::unique_ptr<IIEDrawProperties> m_pDrawProps;
 };
 
 class CIEArea : public CIEPolyLine {

@@ -2,8 +2,6 @@
 // design point per station.
 #pragma once
 
-#include <memory>
-
 #include "IEObject.h"
 #include "IEStation.h"
 #include "QelAlloc.h"
@@ -22,10 +20,8 @@ class CIESheetPoint : public CIEObject {
   CIEObject* clone() const override;
   // Transforms every station; the offset members stay as they are.
   void ShiftCoords(const CIEPosition3D& origin, double sx, double sy, double sz, double angle) override;
-  const IIEDrawProperties* GetDrawProperties() const override { return m_pDrawProps.get(); }
-  void SetDrawProperties(IIEDrawProperties* props) override {
-    IEModelDetail::ReplaceOwned(m_pDrawProps, props);
-  }
+  const IIEDrawProperties* GetDrawProperties() const override { return GetOwnDrawProperties(); }
+  void SetDrawProperties(IIEDrawProperties* props) override { SetOwnDrawProperties(props); }
   void SetName(const CQelString& name) override { m_strName = name; }
   const CQelString& GetName() const override { return m_strName; }
 
@@ -46,5 +42,4 @@ class CIESheetPoint : public CIEObject {
  private:
   qel_templ::CQelArray<CIEOffsetStation*> m_stations;
   CQelString m_strName;
-  std::unique_ptr<IIEDrawProperties> m_pDrawProps;
 };

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <initializer_list>
 #include <memory>
 
 #include "IEArc.h"
@@ -94,6 +95,88 @@ TEST(IEObjectTest, CloneCopiesSharedDataAndOwnsItsCopies) {
     EXPECT_TRUE(copy->GetCodeAttrValue(u"TREE", u"KIND") == u"Oak");
     delete copy;
   }
+}
+
+// Exposes the protected copy of the common data so that it can run on a target that already
+// carries data of its own.
+class CCopyingPoint : public CIEDesignPoint {
+ public:
+  void CopyCommonDataInto(CIEObject* target) const { copyCommonData(target); }
+};
+
+// Layer, object-list name, draw properties and photo notes of a filled object, or none of them.
+void Fill(CIEObject& object, CIELayer* layer, IIENameInterface* list, unsigned long color,
+          std::initializer_list<const char16_t*> photos) {
+  object.SetLayer(layer);
+  object.SetIEObjectListName(list);
+  if (color) {
+    auto* props = new CIEDrawPointProperties();
+    props->SetColor(color);
+    object.SetDrawProperties(props);
+  }
+  if (photos.size()) {
+    auto* notes = new CIEPhotoNotes();
+    for (const char16_t* file : photos) {
+      auto* note = new CIEPhotoNote();
+      note->SetFileName(file);
+      notes->AddPhotoNote(note);
+    }
+    object.SetPhotoNotes(notes);
+  }
+}
+
+// The common data of the source replaces the target's, whether either carries any or not.
+TEST(IEObjectTest, CommonDataReplacesWhatTheTargetCarried) {
+  CIELayer sourceLayer, targetLayer;
+  CIEObjectList sourceList, targetList;
+  for (bool sourceFilled : {false, true}) {
+    for (bool targetFilled : {false, true}) {
+      SCOPED_TRACE(testing::Message()
+                   << "source filled " << sourceFilled << ", target filled " << targetFilled);
+      CCopyingPoint source;
+      if (sourceFilled) Fill(source, &sourceLayer, &sourceList, 0x0000FF, {u"s.jpg"});
+      CIEDesignPoint target;
+      if (targetFilled) Fill(target, &targetLayer, &targetList, 0x00FF00, {u"t1.jpg", u"t2.jpg"});
+      source.CopyCommonDataInto(&target);
+      EXPECT_EQ(sourceFilled ? &sourceLayer : nullptr, target.GetLayer());
+      EXPECT_EQ(sourceFilled ? &sourceList : nullptr, target.GetIEObjectListName());
+      if (!sourceFilled) {
+        EXPECT_EQ(nullptr, target.GetDrawProperties());
+        EXPECT_EQ(nullptr, target.GetPhotoNotes());
+        continue;
+      }
+      unsigned long color = 0;
+      ASSERT_NE(nullptr, target.GetDrawProperties());
+      EXPECT_TRUE(target.GetDrawProperties()->GetColor(color));
+      EXPECT_EQ(0x0000FFul, color);
+      EXPECT_NE(source.GetDrawProperties(), target.GetDrawProperties());
+      ASSERT_NE(nullptr, target.GetPhotoNotes());
+      EXPECT_NE(source.GetPhotoNotes(), target.GetPhotoNotes());
+      ASSERT_EQ(1, target.GetPhotoNotes()->GetNumberOfPhotoNotes());
+      EXPECT_TRUE(target.GetPhotoNotes()->GetPhotoNote(0)->GetFileName() == u"s.jpg");
+    }
+  }
+}
+
+// Clearing one of the rarely set members leaves the others as they were.
+TEST(IEObjectTest, ClearingOneRareMemberKeepsTheOthers) {
+  CIEObjectList list;
+  CIEArc arc;
+  arc.SetPhotoNotes(nullptr);
+  arc.SetDrawProperties(nullptr);
+  arc.SetIEObjectListName(nullptr);
+  EXPECT_EQ(nullptr, arc.GetIEObjectListName());
+  Fill(arc, nullptr, &list, 0x123456, {u"a.jpg"});
+  arc.SetPhotoNotes(nullptr);
+  EXPECT_EQ(nullptr, arc.GetPhotoNotes());
+  EXPECT_EQ(&list, arc.GetIEObjectListName());
+  ASSERT_NE(nullptr, arc.GetDrawProperties());
+  arc.SetIEObjectListName(nullptr);
+  arc.SetDrawProperties(new CIEDrawPointProperties());
+  EXPECT_EQ(nullptr, arc.GetIEObjectListName());
+  unsigned long color = 0;
+  ASSERT_NE(nullptr, arc.GetDrawProperties());
+  EXPECT_FALSE(arc.GetDrawProperties()->GetColor(color));
 }
 
 TEST(IEObjectTest, CloneOfPTLPointKeepsItsParameters) {
