@@ -41,6 +41,9 @@ class CIEDataset : public IIENameInterface {
     return m_objects.IsValidIndex(index) ? m_objects[index] : nullptr;
   }
   CIEObject* GetObjectAt(int index) { return m_objects.IsValidIndex(index) ? m_objects[index] : nullptr; }
+  // Makes room for count entries in all, so that an importer that knows how many objects follow
+  // grows the list once instead of step by step.
+  void Reserve(int count) { m_objects.Reserve(count); }
   // Takes the entry out of the list without deleting it: the caller owns it now.
   bool RemoveObject(int index);
   // The first object of that name and kind (-1: any kind). With the name index the index answers

@@ -37,6 +37,13 @@ TEST(IEDatasetTest, InitialSizeGivesNullEntries) {
   EXPECT_EQ(0, ds.GetNumberOfElements(IE_DESIGN_POINT, IIEStateInterface::STATE_ANY, false, false));
   EXPECT_TRUE(ds.GetName() == u"D");
   EXPECT_EQ(EDIST_UNITS::ANY_UNITS, ds.GetImportedFileSettings().GetDistUnits());
+  // Room for more entries adds none.
+  ds.Reserve(5000);
+  ds.Reserve(-1);
+  EXPECT_EQ(3, ds.GetNumberOfElements(-1, IIEStateInterface::STATE_ANY, false, false));
+  CIEDesignPoint* point = Point(u"P");
+  ds.Add(point);
+  EXPECT_EQ(point, ds.GetObjectAt(3));
 }
 
 TEST(IEDatasetTest, CountingByKindGroupAndState) {
