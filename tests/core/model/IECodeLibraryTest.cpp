@@ -258,7 +258,8 @@ TEST(IECodeValuesTest, CodeStringsAndControlCodesFollowCopyAndAssignment) {
   CIECodeValues copy(*rich);
   CIECodeValues assigned(bare);
   assigned = *rich;
-  assigned = assigned;
+  const CIECodeValues& self = assigned;
+  assigned = self;
   delete rich;
   for (const CIECodeValues* values : {&copy, &assigned}) {
     ASSERT_EQ(1, values->GetNumberOfTheCodeStrings());
