@@ -1,5 +1,5 @@
-// CBufferedFile: a binary file read and written through a large stream buffer, for libraries
-// that make many small reads and writes at changing positions (the shapefile library's hooks).
+// CBufferedFile: a binary file read and written through a large buffer of its own, for libraries that
+// make many small reads and writes at changing positions; a seek inside the buffer calls no system.
 #pragma once
 
 #include <cstddef>
@@ -12,6 +12,7 @@ class CBufferedFile {
  public:
   enum ESeek { SEEK_FROM_BEGIN = 0, SEEK_FROM_CURRENT = 1, SEEK_FROM_END = 2 };
   static constexpr size_t kDefaultBufferSize = 256 * 1024;
+  static constexpr size_t kMinimumBufferSize = 16;
 
   CBufferedFile() = default;
   CBufferedFile(const CBufferedFile&) = delete;
@@ -24,16 +25,19 @@ class CBufferedFile {
   // mode: one of the binary fopen modes r, r+, w, w+ (with b anywhere after the letter). A file
   // already open is closed first. False when the mode is not one of these or the open fails.
   bool Open(const char* path, const char* mode, size_t bufferSize = kDefaultBufferSize);
-  bool IsOpen() const noexcept { return m_pFile != nullptr; }
-  // Flushes and closes; false when a write, the flush or the close failed.
+  bool IsOpen() const noexcept { return m_nFile >= 0; }
+  // Writes what is buffered and closes; false when a write, the flush or the close failed.
   bool Close() noexcept;
 
-  // Items of size bytes read or written, as fread and fwrite count them.
+  // Items of size bytes read or written, as fread and fwrite count them: a partial item at the
+  // end of the file is read (the position moves past it) but not counted.
   size_t Read(void* buffer, size_t size, size_t count) noexcept;
   size_t Write(const void* buffer, size_t size, size_t count) noexcept;
+  // False, with the position unchanged, when the new position would lie before the file's start.
   bool Seek(uint64_t offset, ESeek from) noexcept;
-  // The position, or UINT64_MAX when it cannot be told.
+  // The position, or UINT64_MAX when the file is not open.
   uint64_t Tell() const noexcept;
+  // Hands what is buffered to the system; false once any write has failed.
   bool Flush() noexcept;
 
   // Deletes a file; true on success.
@@ -42,7 +46,23 @@ class CBufferedFile {
   QEL_DECLARE_SHARED_ALLOCATION()
 
  private:
-  void* m_pFile = nullptr;
-  std::unique_ptr<char[]> m_buffer;
+  // The buffer holds m_nValid bytes of the file from m_nStart on; bytes from m_nDirtyBegin up to
+  // m_nDirtyEnd were written into it and are not in the file yet.
+  bool WriteBack() noexcept;
+  void MoveWindow(uint64_t start) noexcept;
+  bool Fill(uint64_t start) noexcept;
+  size_t ReadDirect(char* out, size_t bytes, uint64_t at) noexcept;
+  bool WriteDirect(const char* in, size_t bytes, uint64_t at) noexcept;
+
+  int m_nFile = -1;
+  bool m_bReadable = false;
+  bool m_bWritable = false;
   bool m_bWriteFailed = false;
+  std::unique_ptr<char[]> m_buffer;
+  size_t m_nCapacity = 0;
+  uint64_t m_nStart = 0;
+  size_t m_nValid = 0;
+  size_t m_nDirtyBegin = 0;
+  size_t m_nDirtyEnd = 0;
+  uint64_t m_nPos = 0;
 };
