@@ -2,6 +2,7 @@
 
 #include <iconv.h>
 
+#include <atomic>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
@@ -13,7 +14,9 @@ namespace {
 
 std::mutex g_cpMutex;
 std::string g_ansi;  // empty until first use
-bool g_ansiIsUtf8 = true;
+// Read for every character that is measured: kept outside the lock.
+std::atomic<bool> g_ansiKnown{false};
+std::atomic<bool> g_ansiIsUtf8{true};
 
 bool NameIsUtf8(const std::string& n) {
   std::string u;
@@ -30,16 +33,18 @@ bool EncodingKnown(const char* name) {
 }
 
 void EnsureAnsi() {
+  if (g_ansiKnown.load(std::memory_order_acquire)) return;
   std::lock_guard<std::mutex> lock(g_cpMutex);
   if (!g_ansi.empty()) return;
   const char* env = std::getenv("EXCHCORE_CODEPAGE");
   if (env && *env && EncodingKnown(env)) {
     g_ansi = env;
-    g_ansiIsUtf8 = NameIsUtf8(g_ansi);
+    g_ansiIsUtf8.store(NameIsUtf8(g_ansi), std::memory_order_release);
   } else {
     g_ansi = "UTF-8";
-    g_ansiIsUtf8 = true;
+    g_ansiIsUtf8.store(true, std::memory_order_release);
   }
+  g_ansiKnown.store(true, std::memory_order_release);
 }
 
 // One iconv descriptor per thread and direction, reopened only when the encoding changes.
@@ -244,14 +249,14 @@ bool SetAnsiCodePage(const char* encoding) {
   if (!NameIsUtf8(name) && !EncodingKnown(name.c_str())) return false;
   std::lock_guard<std::mutex> lock(g_cpMutex);
   g_ansi = name;
-  g_ansiIsUtf8 = NameIsUtf8(name);
+  g_ansiIsUtf8.store(NameIsUtf8(name), std::memory_order_release);
+  g_ansiKnown.store(true, std::memory_order_release);
   return true;
 }
 
 bool IsAnsiUtf8() {
   EnsureAnsi();
-  std::lock_guard<std::mutex> lock(g_cpMutex);
-  return g_ansiIsUtf8;
+  return g_ansiIsUtf8.load(std::memory_order_acquire);
 }
 
 bool Utf16ToEncoding(const char* encoding, const unsigned short* src, size_t units, std::string& out) {
