@@ -100,7 +100,7 @@ bool CIEData::SplitDatasetsByCodes(bool allowed) {
     if (!dataset || !dataset->IsCodesExist() ||
         dataset->GetNumberOfElements(-1, IIEStateInterface::STATE_ANY, false, false) == 0)
       continue;
-    SplitDatasetByCodes(dataset);
+    SplitDataset(*dataset, dataset);
     for (int i = 0; i < m_datasets.GetSize(); ++i) {
       if (m_datasets[i] == dataset) {
         m_datasets.RemoveAt(i);
@@ -113,24 +113,35 @@ bool CIEData::SplitDatasetsByCodes(bool allowed) {
 }
 
 void CIEData::SplitDatasetByCodes(const CIEDataset* dataset) {
-  if (!dataset) return;
+  if (dataset) SplitDataset(*dataset, nullptr);
+}
+
+void CIEData::SplitDataset(const CIEDataset& dataset, CIEDataset* consumed) {
   if (CIEDataDictionary* dict = m_pDataDictionary) {
     dict->Reset();
     while (const CIECodeDescription* desc = dict->GetNextCodeDescription()) {
-      if (!dataset->IsCodeDefinitionUsed(desc)) continue;
-      CIEDataset* target = SplitTarget(desc->GetName(), *dataset);
+      if (!dataset.IsCodeDefinitionUsed(desc)) continue;
+      CIEDataset* target = SplitTarget(desc->GetName(), dataset);
       if (!target) continue;
-      dataset->CopyIEObjectsWithTheCodeToTheNewDataset(target, desc->GetName());
+      // The dictionary holds each name once: an object with one code is wanted by this pass alone.
+      if (consumed)
+        consumed->MoveIEObjectsWithTheCodeToTheNewDataset(target, desc->GetName());
+      else
+        dataset.CopyIEObjectsWithTheCodeToTheNewDataset(target, desc->GetName());
       AddDataset(target);
     }
   }
-  if (!dataset->IsObjectWithoutCodes()) return;
-  CIEDataset* target = SplitTarget(dataset->GetName(), *dataset);
+  if (!dataset.IsObjectWithoutCodes()) return;
+  CIEDataset* target = SplitTarget(dataset.GetName(), dataset);
   if (!target) return;
-  const int entries = dataset->GetNumberOfElements(-1, IIEStateInterface::STATE_ANY, false, false);
-  for (int i = 0; i < entries; ++i) {
-    const CIEObject* object = dataset->GetObjectAt(i);
-    if (object && object->GetNumberOfCodes() == 0) target->Add(object->clone());
+  if (consumed) {
+    consumed->MoveIEObjectsWithoutCodesToTheNewDataset(target);
+  } else {
+    const int entries = dataset.GetNumberOfElements(-1, IIEStateInterface::STATE_ANY, false, false);
+    for (int i = 0; i < entries; ++i) {
+      const CIEObject* object = dataset.GetObjectAt(i);
+      if (object && object->GetNumberOfCodes() == 0) target->Add(object->clone());
+    }
   }
   AddDataset(target);
 }

@@ -78,6 +78,10 @@ class CIEData {
   QEL_DECLARE_SHARED_ALLOCATION()
 
  private:
+  // The split of one dataset. consumed is the same dataset when it is deleted right after: objects
+  // that go to one new dataset only are then moved there instead of being cloned.
+  void SplitDataset(const CIEDataset& dataset, CIEDataset* consumed);
+
   // Members in the order the holdings of the root are laid out and destroyed.
   TIESettings m_settings;
   TIEJobInfo m_jobInfo;

@@ -25,6 +25,15 @@ bool MatchesState(const CIEObject* object, IIEStateInterface::ECurrentState stat
   return state == IIEStateInterface::STATE_ANY || object->GetStateType() == state;
 }
 
+// A clone of the object with this code as its only code; null when it cannot be made.
+CIEObject* CloneWithCode(const CIEObject& object, const CIECodeValues& code) {
+  CIEObject* copy = object.clone();
+  if (!copy) return nullptr;
+  copy->RemoveAllCodes();
+  copy->AddCode(new CIECodeValues(code));
+  return copy;
+}
+
 bool IsFullCircle(const CIEArc* arc) {
   return arc->GetData(CIEArc::ARC_START_ANGLE) == arc->GetData(CIEArc::ARC_END_ANGLE);
 }
@@ -191,12 +200,35 @@ void CIEDataset::CopyIEObjectsWithTheCodeToTheNewDataset(CIEDataset* target,
   if (!target) return;
   for (const CIEObject* object : m_objects) {
     const CIECodeValues* code = object ? object->FindCode(codeName, false) : nullptr;
+    if (code) target->Add(CloneWithCode(*object, *code));
+  }
+}
+
+void CIEDataset::MoveIEObjectsWithTheCodeToTheNewDataset(CIEDataset* target, const CQelString& codeName) {
+  if (!target) return;
+  // The index would lead to objects that the dataset no longer holds.
+  delete m_pNameIndex;
+  m_pNameIndex = nullptr;
+  for (CIEObject*& object : m_objects) {
+    const CIECodeValues* code = object ? object->FindCode(codeName, false) : nullptr;
     if (!code) continue;
-    CIEObject* copy = object->clone();
-    if (!copy) continue;
-    copy->RemoveAllCodes();
-    copy->AddCode(new CIECodeValues(*code));
-    target->Add(copy);
+    if (object->GetNumberOfCodes() > 1) {
+      target->Add(CloneWithCode(*object, *code));
+      continue;
+    }
+    target->Add(object);
+    object = nullptr;
+  }
+}
+
+void CIEDataset::MoveIEObjectsWithoutCodesToTheNewDataset(CIEDataset* target) {
+  if (!target) return;
+  delete m_pNameIndex;
+  m_pNameIndex = nullptr;
+  for (CIEObject*& object : m_objects) {
+    if (!object || object->GetNumberOfCodes() > 0) continue;
+    target->Add(object);
+    object = nullptr;
   }
 }
 

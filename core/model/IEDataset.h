@@ -65,6 +65,12 @@ class CIEDataset : public IIENameInterface {
   bool IsCodeDefinitionUsed(const CIECodeDescription* desc) const;
   // Adds to target a clone of every object that carries the code, with that code alone.
   void CopyIEObjectsWithTheCodeToTheNewDataset(CIEDataset* target, const CQelString& codeName) const;
+  // For a dataset that is deleted next, so that a split need not clone what it hands on: an object
+  // that carries this code alone moves to target, the others are cloned as above. The entry of a
+  // moved object becomes null, and the name index is dropped.
+  void MoveIEObjectsWithTheCodeToTheNewDataset(CIEDataset* target, const CQelString& codeName);
+  // Likewise for the objects without codes: every one of them moves to target.
+  void MoveIEObjectsWithoutCodesToTheNewDataset(CIEDataset* target);
   // Replaces every sheet point by one design point per station, appended at the end.
   void TransformStationsToPoints();
   // The largest integer name among the objects whose kind bit is in kinds (0 when none);

@@ -184,6 +184,24 @@ TEST_F(IESplitTest, UndescribedCodesAreLeftOut) {
   EXPECT_EQ(5, source->GetNumberOfElements(-1, IIEStateInterface::STATE_ANY, false, false));
 }
 
+// The split hands the source's objects on: a source with a name index, and objects that share
+// a name, leave nothing behind that is freed twice or still indexed.
+TEST(IESplitIndexTest, ObjectsOfAnIndexedSourceMoveOnce) {
+  CIEData data(PointSettings());
+  auto* a = new CIECodeDescription(u"A");
+  data.AddCodeToIEDataDictionary(a);
+  auto* source = new CIEDataset(u"SRC", 0, true);
+  source->Add(Point(u"p", {a}));
+  source->Add(Point(u"q"));
+  source->Add(Point(u"p", {a}));
+  data.AddDataset(source);
+  EXPECT_TRUE(data.SplitDatasetsByCodes(true));
+  ASSERT_EQ(2, data.GetNumberOfDatasets());
+  EXPECT_EQ((std::vector<CQelString>{u"p", u"p"}), Names(data.GetDatasetAt(0)));
+  EXPECT_EQ((std::vector<CQelString>{u"q"}), Names(data.GetDatasetAt(1)));
+  EXPECT_EQ(a, data.GetDatasetAt(0)->GetObjectAt(1)->GetCode(0)->GetDescription());
+}
+
 TEST(IEDatasetNamesTest, MaxNumericObjectName) {
   CIEDataset ds(u"D");
   const char16_t* names[] = {u"12", u"7", u"A1", u"", u"99999999999999999999"};
