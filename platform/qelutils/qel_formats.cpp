@@ -10,13 +10,6 @@
 namespace qel_formats {
 
 namespace {
-CQelString FromAscii(const char* s, size_t n) {
-  CQelString r;
-  unsigned short* p = r.GetBufferSetLength(static_cast<int>(n));
-  for (size_t i = 0; i < n; ++i) p[i] = static_cast<unsigned char>(s[i]);
-  return r;
-}
-
 // The text as 7-bit ASCII for the C library's number readers; anything else becomes 0x7F.
 std::string Narrow(const unsigned short* text) {
   std::string s;
@@ -33,10 +26,18 @@ bool IsNegativeZeroText(const char* b, const char* e) {
 }
 }  // namespace
 
+CQelString AsciiToString(const char* text, size_t n) {
+  CQelString r;
+  if (!text || n == 0) return r;
+  unsigned short* p = r.GetBufferSetLength(static_cast<int>(n));
+  for (size_t i = 0; i < n; ++i) p[i] = static_cast<unsigned char>(text[i]);
+  return r;
+}
+
 CQelString IntToString(int value) {
   char buf[16];
   auto r = std::to_chars(buf, buf + sizeof buf, value);
-  return FromAscii(buf, r.ptr - buf);
+  return AsciiToString(buf, r.ptr - buf);
 }
 
 CQelString DoubleToString(double value, int decimals) {
@@ -51,7 +52,7 @@ CQelString DoubleToString(double value, int decimals) {
   if (r.ec != std::errc()) return CQelString();
   const char* b = buf;
   if (IsNegativeZeroText(b, r.ptr)) ++b;
-  return FromAscii(b, r.ptr - b);
+  return AsciiToString(b, r.ptr - b);
 }
 
 bool WriteString(FILE* file, const CQelString& text) {

@@ -2,12 +2,16 @@
 // always '.', whatever LC_NUMERIC says.
 #pragma once
 
+#include <cstddef>
 #include <cstdio>
 
 #include "qel_text.h"
 
 namespace qel_formats {
 
+// Text of n bytes of 7-bit ASCII taken as they stand, without the ANSI code page's conversion: for
+// digits and other text known to be ASCII.
+CQelString AsciiToString(const char* text, size_t n);
 // Decimal text of an integer.
 CQelString IntToString(int value);
 // decimals < 0: the shortest text that reads back as the same double ("0.1", "1234.5", "1e+300");

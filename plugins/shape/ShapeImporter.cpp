@@ -1,5 +1,6 @@
 #include "ShapeImporter.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstring>
 #include <memory>
@@ -79,16 +80,24 @@ CIECodeDescription::EIECodeType CodeTypeOf(int shapeType, CIECodeDescription::EI
   }
 }
 
-// The text an attribute holds for a field. Numbers keep their whole value: integers of any
-// width, and at least six decimals. An empty numeric or date field gives an empty text.
-CQelString AttributeText(CIEAttrDescription::EAttributeType type, int decimals, const CQelString& field,
-                         const char* raw, bool isNull) {
+// Decimal text of a whole number.
+CQelString IntegerText(int64_t value) {
+  char digits[24];
+  const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+  return qel_formats::AsciiToString(digits, static_cast<size_t>(end - digits));
+}
+
+// The text an attribute holds for a field, from the field's bytes. Numbers keep their whole value:
+// integers of any width, and at least six decimals. An empty numeric or date field gives an empty
+// text. Only text, logical and date fields are decoded.
+CQelString AttributeText(CIEAttrDescription::EAttributeType type, int decimals, const char* raw, bool isNull,
+                         const CDbfTextDecoder& decoder) {
   switch (type) {
     case CIEAttrDescription::ATTR_BOOL:
-      return CQelString(field.Compare(u"T") == 0 ? u"True" : u"False");
+      return CQelString(decoder.Decode(raw).Compare(u"T") == 0 ? u"True" : u"False");
     case CIEAttrDescription::ATTR_DATE_TIME: {
       if (isNull) return CQelString();
-      CQelString text = field;
+      CQelString text = decoder.Decode(raw);
       if (text.GetLength() > 7) {
         text.Insert(4, '-');
         text.Insert(7, '-');
@@ -98,7 +107,7 @@ CQelString AttributeText(CIEAttrDescription::EAttributeType type, int decimals, 
     case CIEAttrDescription::ATTR_INTEGER: {
       if (isNull) return CQelString();
       int64_t whole = 0;
-      if (ParseLeadingInteger(raw, whole)) return CQelString(std::to_string(whole).c_str());
+      if (ParseLeadingInteger(raw, whole)) return IntegerText(whole);
       double value = 0.0;
       if (ParseLeadingDouble(raw, value) && std::isfinite(value))
         return qel_formats::DoubleToString(std::trunc(value), 0);
@@ -111,11 +120,17 @@ CQelString AttributeText(CIEAttrDescription::EAttributeType type, int decimals, 
       return qel_formats::DoubleToString(value, decimals > 6 ? decimals : 6);
     }
     default: {
-      CQelString text = field;
+      CQelString text = decoder.Decode(raw);
       text.Trim();
       return text;
     }
   }
+}
+
+// Types whose empty or null-marked fields give an empty text.
+bool TellsNull(CIEAttrDescription::EAttributeType type) {
+  return type == CIEAttrDescription::ATTR_DATE_TIME || type == CIEAttrDescription::ATTR_INTEGER ||
+         type == CIEAttrDescription::ATTR_FLOAT;
 }
 
 bool HasZ(int shapeType) {
@@ -155,16 +170,12 @@ struct CShapeImporter::TJob {
   CQelString notesFolder;
   CShapeMessages* messages = nullptr;
 
-  CQelString Field(int record, int column, const char** raw, bool* isNull) const {
-    // The library's buffer is overwritten by its next call: copy at once.
+  // The field's bytes, valid until the next read from the table.
+  const char* Raw(int record, int column) const {
     const char* text = DBFReadStringAttribute(table.get(), record, column);
-    std::string copy = text ? text : "";
-    if (isNull) *isNull = copy.empty() || DBFIsAttributeNULL(table.get(), record, column);
-    m_raw = copy;
-    if (raw) *raw = m_raw.c_str();
-    return decoder->Decode(copy.c_str());
+    return text ? text : "";
   }
-  mutable std::string m_raw;
+  CQelString Text(int record, int column) const { return decoder->Decode(Raw(record, column)); }
 };
 
 CShapeImporter::CShapeImporter(CIEData* data, const CQelString& fileName, const CIEFormat* format)
@@ -258,6 +269,7 @@ EIEResult CShapeImporter::ImportShapes(TJob& job) const {
   int shapeCount = 0;
   SHPGetInfo(job.shapes.get(), &shapeCount, nullptr, nullptr, nullptr);
   std::vector<CIEObject*> objects;
+  objects.reserve(static_cast<size_t>(shapeCount > 0 ? shapeCount : 0));
   auto dropAll = [&objects] {
     for (CIEObject* object : objects) delete object;
     objects.clear();
@@ -331,27 +343,30 @@ bool CShapeImporter::FillCodeValues(const TJob& job, int record, CIEObject& obje
   int attribute = 0;
   for (size_t c = 0; c < job.columns.size(); ++c) {
     const TColumn& column = job.columns[c];
-    const char* raw = nullptr;
-    bool isNull = false;
-    CQelString field = job.Field(record, static_cast<int>(c), &raw, &isNull);
+    const int field = static_cast<int>(c);
     switch (column.role) {
-      case COLUMN_OBJNAME:
-        field.Trim();
-        object.SetName(field);
+      case COLUMN_OBJNAME: {
+        CQelString name = job.Text(record, field);
+        name.Trim();
+        object.SetName(name);
         break;
-      case COLUMN_CODEDESC:
-        field.Trim();
-        job.code->SetDescCodeName(field);
+      }
+      case COLUMN_CODEDESC: {
+        CQelString text = job.Text(record, field);
+        text.Trim();
+        job.code->SetDescCodeName(text);
         break;
+      }
       case COLUMN_IMAGE: {
-        field.Trim();
+        CQelString text = job.Text(record, field);
+        text.Trim();
         currentNote = nullptr;
-        if (field.IsEmpty()) break;
+        if (text.IsEmpty()) break;
         if (!notes) notes.reset(new CIEPhotoNotes);
         CIEPhotoNote* note = notes ? new CIEPhotoNote : nullptr;
         if (!note) return false;
         note->SetFileName(job.notesFolder + CQelString(u"/") +
-                          FileFuncs::ExtractFileNameWithExtFromPathName(field));
+                          FileFuncs::ExtractFileNameWithExtFromPathName(text));
         notes->AddPhotoNote(note);
         currentNote = note;
         break;
@@ -360,7 +375,7 @@ bool CShapeImporter::FillCodeValues(const TJob& job, int record, CIEObject& obje
       case COLUMN_TILT_X:
       case COLUMN_TILT_Y: {
         double value = 0.0;
-        ParseLeadingDouble(raw, value);
+        ParseLeadingDouble(job.Raw(record, field), value);
         if (currentNote)
           currentNote->SetData(column.role == COLUMN_AZIMUTH  ? CIEPhotoNote::PHOTO_AZIMUTH
                                : column.role == COLUMN_TILT_X ? CIEPhotoNote::PHOTO_TILT_X
@@ -372,7 +387,10 @@ bool CShapeImporter::FillCodeValues(const TJob& job, int record, CIEObject& obje
         const CIEAttrDescription* attr = job.code->GetAttrDescriptionAt(attribute++);
         CIEAttrDescription::EAttributeType type =
             attr ? attr->GetType() : AttributeTypeOf(column.type, column.decimals);
-        values->AddAttr(AttributeText(type, column.decimals, field, raw, isNull));
+        // Asking for the null mark reads the field again: done first, and only where it counts.
+        const bool nullMarked = TellsNull(type) && DBFIsAttributeNULL(job.table.get(), record, field);
+        const char* raw = job.Raw(record, field);
+        values->AddAttr(AttributeText(type, column.decimals, raw, nullMarked || !*raw, *job.decoder));
         break;
       }
     }

@@ -44,6 +44,12 @@ const char* SkipBlanks(const char* p) {
   return p;
 }
 
+bool IsAscii(const char* bytes, size_t n) {
+  for (size_t i = 0; i < n; ++i)
+    if (static_cast<unsigned char>(bytes[i]) >= 0x80) return false;
+  return true;
+}
+
 std::string Narrow(const CQelString& text) {
   std::string out;
   for (int i = 0; i < text.GetLength(); ++i) {
@@ -101,9 +107,21 @@ std::string EncodingOfDeclaredCodePage(const char* declared) {
   return qel_cp::EncodingToUtf16(text.c_str(), "", 0, probe) ? text : std::string();
 }
 
+CDbfTextDecoder::CDbfTextDecoder(const char* declaredCodePage)
+    : m_strEncoding(EncodingOfDeclaredCodePage(declaredCodePage)) {
+  char ascii[127];
+  for (size_t i = 0; i < sizeof ascii; ++i) ascii[i] = static_cast<char>(i + 1);
+  m_bAsciiAsIs = Convert(ascii, sizeof ascii) == qel_formats::AsciiToString(ascii, sizeof ascii);
+}
+
 CQelString CDbfTextDecoder::Decode(const char* bytes) const {
   if (!bytes || !*bytes) return CQelString();
-  size_t n = std::strlen(bytes);
+  const size_t n = std::strlen(bytes);
+  if (m_bAsciiAsIs && IsAscii(bytes, n)) return qel_formats::AsciiToString(bytes, n);
+  return Convert(bytes, n);
+}
+
+CQelString CDbfTextDecoder::Convert(const char* bytes, size_t n) const {
   std::u16string wide;
   if (m_strEncoding.empty() || !qel_cp::EncodingToUtf16(m_strEncoding.c_str(), bytes, n, wide))
     qel_cp::AnsiToUtf16(bytes, n, wide);

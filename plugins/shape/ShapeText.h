@@ -23,12 +23,15 @@ std::string EncodingOfDeclaredCodePage(const char* declared);
 // Decodes the bytes of one table: with its declared encoding, else the process code page.
 class CDbfTextDecoder {
  public:
-  explicit CDbfTextDecoder(const char* declaredCodePage)
-      : m_strEncoding(EncodingOfDeclaredCodePage(declaredCodePage)) {}
+  explicit CDbfTextDecoder(const char* declaredCodePage);
   CQelString Decode(const char* bytes) const;
 
  private:
+  CQelString Convert(const char* bytes, size_t n) const;
+
   std::string m_strEncoding;
+  // The encoding reads every 7-bit byte as that character: text of such bytes needs no conversion.
+  bool m_bAsciiAsIs = false;
 };
 
 // Numbers in dBASE fields and in text, with '.' as the decimal point whatever the locale.

@@ -36,6 +36,15 @@ TEST_F(QelFormatsGerman, IntToString) {
   EXPECT_EQ(CQelString(u"2147483647"), IntToString(INT_MAX));
 }
 
+// ASCII text keeps its characters whatever the ANSI code page would make of the bytes.
+TEST(QelFormats, AsciiToStringTakesTheBytesAsTheyStand) {
+  AnsiCodePageScope ebcdic("IBM037");
+  ASSERT_TRUE(ebcdic.Ok());
+  EXPECT_EQ(CQelString(u"-12.5"), AsciiToString("-12.50", 5));
+  EXPECT_TRUE(AsciiToString("x", 0).IsEmpty());
+  EXPECT_TRUE(AsciiToString(nullptr, 3).IsEmpty());
+}
+
 TEST_F(QelFormatsGerman, DoubleToString) {
   struct Case {
     double value;

@@ -206,18 +206,29 @@ TEST_F(ShapeImportTest, UnitPrecedenceAndGeographicCoordinates) {
 }
 
 TEST_F(ShapeImportTest, TableDeclaringACodePageIsReadWithIt) {
-  {
-    CFixture f(Base("cp"), SHPT_POINT);
-    f.AddField("S", FTString, 10, 0);
-    f.Add(SHPT_POINT, {1.0}, {2.0}, {},
-          {"Stra\xdf"
-           "e"},
-          {});
+  // 037 reads even 7-bit bytes as other characters: plain ASCII text is decoded there as well.
+  const struct {
+    const char* codePage;
+    const char* bytes;
+    const char16_t* text;
+  } cases[] = {{"1252",
+                "Stra\xdf"
+                "e",
+                u"Stra\u00dfe"},
+               {"037", "ab", u"/\u00c2"},
+               {"1252", "plain", u"plain"}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.codePage);
+    {
+      CFixture f(Base("cp"), SHPT_POINT);
+      f.AddField("S", FTString, 10, 0);
+      f.Add(SHPT_POINT, {1.0}, {2.0}, {}, {c.bytes}, {});
+    }
+    tmp.Write("cp.cpg", c.codePage);
+    CJob job;
+    ASSERT_EQ(IE_RESULT_OK, job.Import(Base("cp.shp")));
+    EXPECT_EQ(CQelString(c.text), job.At(0)->GetCode(0)->GetAttrAt(0));
   }
-  tmp.Write("cp.cpg", "1252");
-  CJob job;
-  ASSERT_EQ(IE_RESULT_OK, job.Import(Base("cp.shp")));
-  EXPECT_EQ(u"Stra\u00dfe", job.At(0)->GetCode(0)->GetAttrAt(0));
 }
 
 // Sets that cannot be used give an error result and no objects, never a crash or a read outside
