@@ -40,19 +40,38 @@ CQelString IntToString(int value) {
   return AsciiToString(buf, r.ptr - buf);
 }
 
-CQelString DoubleToString(double value, int decimals) {
-  char buf[400];
+namespace {
+// The text of DoubleToString in buffer, from the returned start up to end; null when it does not
+// fit.
+const char* FormatDouble(double value, int decimals, char (&buffer)[400], const char*& end) {
   std::to_chars_result r;
   if (decimals < 0) {
-    r = std::to_chars(buf, buf + sizeof buf, value);
+    r = std::to_chars(buffer, buffer + sizeof buffer, value);
   } else {
     if (decimals > 40) decimals = 40;
-    r = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed, decimals);
+    r = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
   }
-  if (r.ec != std::errc()) return CQelString();
-  const char* b = buf;
-  if (IsNegativeZeroText(b, r.ptr)) ++b;
-  return AsciiToString(b, r.ptr - b);
+  if (r.ec != std::errc()) return nullptr;
+  end = r.ptr;
+  return IsNegativeZeroText(buffer, r.ptr) ? buffer + 1 : buffer;
+}
+}  // namespace
+
+CQelString DoubleToString(double value, int decimals) {
+  char buffer[400];
+  const char* end = nullptr;
+  const char* begin = FormatDouble(value, decimals, buffer, end);
+  return begin ? AsciiToString(begin, static_cast<size_t>(end - begin)) : CQelString();
+}
+
+void DoubleToAscii(double value, int decimals, std::string& out) {
+  char buffer[400];
+  const char* end = nullptr;
+  const char* begin = FormatDouble(value, decimals, buffer, end);
+  if (begin)
+    out.assign(begin, end);
+  else
+    out.clear();
 }
 
 bool WriteString(FILE* file, const CQelString& text) {

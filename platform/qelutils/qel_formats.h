@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdio>
+#include <string>
 
 #include "qel_text.h"
 
@@ -17,6 +18,8 @@ CQelString IntToString(int value);
 // decimals < 0: the shortest text that reads back as the same double ("0.1", "1234.5", "1e+300");
 // otherwise fixed notation with that many decimals (at most 40). "-0" style results lose the sign.
 CQelString DoubleToString(double value, int decimals = -1);
+// The same text as bytes, into out, for callers that write 8-bit text.
+void DoubleToAscii(double value, int decimals, std::string& out);
 // Writes the text in the ANSI code page to an open stream; true when every byte was written.
 bool WriteString(FILE* file, const CQelString& text);
 

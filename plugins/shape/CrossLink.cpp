@@ -1,6 +1,5 @@
 #include "CrossLink.h"
 
-#include <cstdio>
 #include <cstring>
 
 #include "IEData.h"
@@ -306,15 +305,15 @@ void CCrossLinkWriter::WriteStation(const CIEStation& station, double shapeX, do
                                     EDIST_UNITS jobUnits) {
   if (!m_file.IsOpen()) return;
   unsigned char record[5 + kPayloadWithUnitCode] = {};
-  int payload = withHeight ? kPayloadWithUnitCode : kPayloadWithoutHeight;
-  char head[6];
-  std::snprintf(head, sizeof head, "VS%03x", payload);
-  std::memcpy(record, head, 5);
+  const int payload = withHeight ? kPayloadWithUnitCode : kPayloadWithoutHeight;
+  static const char kHexDigits[] = "0123456789abcdef";
+  record[0] = 'V';
+  record[1] = 'S';
+  for (int i = 0; i < 3; ++i)
+    record[2 + i] = static_cast<unsigned char>(kHexDigits[(payload >> (8 - 4 * i)) & 15]);
   unsigned char* body = record + 5;
   // Whole characters only: a name is cut before a character that would not fit in 18 bytes.
-  char name[kNameBytes + 1] = {};
-  IEUtils::tcs2mbs(name, station.GetName(), kNameBytes);
-  std::memcpy(body, name, kNameBytes);
+  TextToAnsi(station.GetName(), reinterpret_cast<char*>(body), kNameBytes);
   PutValue<int16_t>(body + 18, station.GetStationType() == 3 ? 0 : 1);
   PutValue<int16_t>(body + 20, withHeight ? 1 : 0);
   PutValue(body + 22, shapeX);

@@ -1,5 +1,7 @@
 #include "ShapeExporter.h"
 
+#include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstring>
 
@@ -47,34 +49,26 @@ int KindOf(const CIEObject& object) {
   }
 }
 
-// The text in the process code page, cut to at most maxBytes without splitting a character.
-std::string AnsiCut(const CQelString& text, int maxBytes) {
-  std::string bytes(static_cast<size_t>(maxBytes) + 1, '\0');
-  size_t n = IEUtils::tcs2mbs(&bytes[0], text, static_cast<size_t>(maxBytes));
-  bytes.resize(n);
-  return bytes;
+// A number right-aligned in a field of width characters, as dBASE readers expect numbers.
+void AlignRight(std::string& text, int width) {
+  if (static_cast<int>(text.size()) < width) text.insert(0, static_cast<size_t>(width) - text.size(), ' ');
 }
 
-std::string RightAligned(const std::string& text, int width) {
-  if (static_cast<int>(text.size()) >= width) return text;
-  return std::string(static_cast<size_t>(width) - text.size(), ' ') + text;
+void IntegerBytes(int64_t value, std::string& out) {
+  char digits[24];
+  const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+  out.assign(digits, end);
 }
 
-// The stations of a point, polyline or area in order.
-std::vector<const CIEStation*> StationsOf(const CIEObject& object) {
-  std::vector<const CIEStation*> stations;
-  if (KindOf(object) == 0) {
-    stations.push_back(&static_cast<const CIEDesignPoint&>(object).GetStation());
-  } else {
-    const CIEPolyLine& line = static_cast<const CIEPolyLine&>(object);
-    for (int i = 0; i < line.GetNumberOfStations(); ++i) stations.push_back(&line.GetStation(i));
-  }
-  return stations;
+// The stations of a point (its one station), polyline or area, by index in order.
+int StationCount(const CIEObject& object) {
+  return KindOf(object) == 0 ? 1 : static_cast<const CIEPolyLine&>(object).GetNumberOfStations();
 }
 
-struct TObjectDeleter {
-  void operator()(SHPObject* object) const { SHPDestroyObject(object); }
-};
+const CIEStation& StationAt(const CIEObject& object, int index) {
+  if (KindOf(object) == 0) return static_cast<const CIEDesignPoint&>(object).GetStation();
+  return static_cast<const CIEPolyLine&>(object).GetStation(index);
+}
 
 }  // namespace
 
@@ -149,8 +143,9 @@ void CShapeExporter::BuildColumns() {
   auto add = [this](EColumnRole role, const CQelString& name, char type, int width, int decimals, int index,
                     int dataType) {
     m_fieldNames.push_back(name);
-    m_columns.push_back(
-        {role, AnsiCut(MakeDbfFieldName(name), kFieldNameBytes), type, width, decimals, index, dataType});
+    std::string fieldName;
+    TextToAnsi(MakeDbfFieldName(name), kFieldNameBytes, fieldName);
+    m_columns.push_back({role, std::move(fieldName), type, width, decimals, index, dataType});
   };
   add(COLUMN_OBJNAME, CQelString(u"OBJNAME"), 'C', 10, 0, 0, 0);
 
@@ -276,29 +271,32 @@ bool CShapeExporter::WriteObject(const CIEObject& object) {
   const CIEData* data = m_pData;
   const bool geographic = data->GetCoordinateSystem().m_nKind == 1;
   const EDIST_UNITS jobUnits = data->GetJobInfo().GetDistUnits();
-  std::vector<const CIEStation*> stations = StationsOf(object);
+  const int count = StationCount(object);
   bool allHeights = true;
-  for (const CIEStation* station : stations)
-    if (!station->IsHeightDefined()) allHeights = false;
-  std::vector<double> xs, ys, zs;
-  for (const CIEStation* station : stations) {
-    double x = geographic ? station->y : IEUtils::FromMetersFactor(station->y, jobUnits);
-    double y = geographic ? station->x : IEUtils::FromMetersFactor(station->x, jobUnits);
-    xs.push_back(x);
-    ys.push_back(y);
-    zs.push_back(allHeights ? IEUtils::FromMetersFactor(station->GetHeight(), jobUnits) : 0.0);
+  for (int i = 0; i < count; ++i)
+    if (!StationAt(object, i).IsHeightDefined()) allHeights = false;
+  m_xs.clear();
+  m_ys.clear();
+  m_zs.clear();
+  for (int i = 0; i < count; ++i) {
+    const CIEStation& station = StationAt(object, i);
+    double x = geographic ? station.y : IEUtils::FromMetersFactor(station.y, jobUnits);
+    double y = geographic ? station.x : IEUtils::FromMetersFactor(station.x, jobUnits);
+    m_xs.push_back(x);
+    m_ys.push_back(y);
+    m_zs.push_back(allHeights ? IEUtils::FromMetersFactor(station.GetHeight(), jobUnits) : 0.0);
     // A record whose Z was set to 0 keeps no heights in its cross-link records either, so that
     // its vertices still match by position when they are read back.
-    m_pLinks[kind]->WriteStation(*station, x, y, allHeights, jobUnits);
+    m_pLinks[kind]->WriteStation(station, x, y, allHeights, jobUnits);
   }
-  std::unique_ptr<SHPObject, TObjectDeleter> shape(SHPCreateSimpleObject(
-      kShapeTypes[kind], static_cast<int>(stations.size()), xs.data(), ys.data(), zs.data()));
-  int record = shape ? shape_lib::AppendShape(m_hShapes[kind], shape.get()) : -1;
+  SHPObject* shape = MakeShape(kind);
+  int record = shape ? shape_lib::AppendShape(m_hShapes[kind], shape) : -1;
   if (record < 0) return false;
   return WriteRecord(kind, record, object);
 }
 
 bool CShapeExporter::WriteRecord(int kind, int record, const CIEObject& object) {
+  static const CQelString kAbsent(u"0");
   DBFHandle table = m_hTables[kind];
   const CIEPhotoNotes* notes = object.GetPhotoNotes();
   int codePos = m_pCode ? object.GetCodePos(m_pCode->GetName()) : -1;
@@ -306,18 +304,19 @@ bool CShapeExporter::WriteRecord(int kind, int record, const CIEObject& object) 
   bool ok = true;
   for (size_t c = 0; c < m_columns.size(); ++c) {
     const TColumn& column = m_columns[c];
-    std::string bytes;
+    std::string& bytes = m_fieldBytes;
+    bytes.clear();
     switch (column.role) {
       case COLUMN_OBJNAME:
-        bytes = AnsiCut(object.GetName(), column.width);
+        TextToAnsi(object.GetName(), column.width, bytes);
         break;
       case COLUMN_CODEDESC:
-        bytes = AnsiCut(m_pCode->GetDescCodeName(), kTextBytes);
+        TextToAnsi(m_pCode->GetDescCodeName(), kTextBytes, bytes);
         break;
       case COLUMN_ATTRIBUTE: {
-        CQelString text = values ? values->GetAttrAt(column.index) : CQelString(u"0");
+        const CQelString& text = values ? values->GetAttrAt(column.index) : kAbsent;
         if (column.type == 'C') {
-          bytes = AnsiCut(text, kTextBytes);
+          TextToAnsi(text, kTextBytes, bytes);
         } else if (column.type == 'L') {
           bytes = text.Compare(u"True") == 0 ? "T" : "F";
         } else if (column.type == 'D') {
@@ -327,18 +326,18 @@ bool CShapeExporter::WriteRecord(int kind, int record, const CIEObject& object) 
           if (blank >= 0) word = word.Left(blank);
           word.Remove('-');
           int64_t date = 0;
-          if (!word.IsEmpty()) bytes = ParseLeadingInteger(word, date) ? std::to_string(date) : "0";
+          if (!word.IsEmpty()) IntegerBytes(ParseLeadingInteger(word, date) ? date : 0, bytes);
         } else if (!text.IsEmpty()) {
           int64_t whole = 0;
           double value = 0.0;
           if (column.decimals == 0 && ParseLeadingInteger(text, whole))
-            bytes = std::to_string(whole);
+            IntegerBytes(whole, bytes);
           else if (ParseLeadingDouble(text, value))
-            bytes = FormatFieldNumber(column.decimals == 0 ? std::trunc(value) : value, column.decimals,
-                                      column.width);
+            FormatFieldNumber(column.decimals == 0 ? std::trunc(value) : value, column.decimals, column.width,
+                              bytes);
           else
-            bytes = FormatFieldNumber(0.0, column.decimals, column.width);
-          bytes = RightAligned(bytes, column.width);
+            FormatFieldNumber(0.0, column.decimals, column.width, bytes);
+          AlignRight(bytes, column.width);
         }
         break;
       }
@@ -351,7 +350,7 @@ bool CShapeExporter::WriteRecord(int kind, int record, const CIEObject& object) 
                                     folder + CQelString(u"/") +
                                         FileFuncs::ExtractFileNameWithExtFromPathName(note->GetFileName()),
                                     1);
-          bytes = AnsiCut(note->GetFileName(), kTextBytes);
+          TextToAnsi(note->GetFileName(), kTextBytes, bytes);
         }
         break;
       }
@@ -360,7 +359,8 @@ bool CShapeExporter::WriteRecord(int kind, int record, const CIEObject& object) 
         double value = note && !note->GetFileName().IsEmpty()
                            ? note->GetData(static_cast<CIEPhotoNote::EPhotoPropertyDataType>(column.dataType))
                            : 0.0;
-        bytes = RightAligned(FormatFieldNumber(value, column.decimals, column.width), column.width);
+        FormatFieldNumber(value, column.decimals, column.width, bytes);
+        AlignRight(bytes, column.width);
         break;
       }
     }
@@ -370,6 +370,21 @@ bool CShapeExporter::WriteRecord(int kind, int record, const CIEObject& object) 
       ok = false;
   }
   return ok;
+}
+
+SHPObject* CShapeExporter::MakeShape(int kind) {
+  const int count = static_cast<int>(m_xs.size());
+  SHPObject*& shape = m_pShapes[kind];
+  if (shape && shape->nVertices == count) {
+    std::copy(m_xs.begin(), m_xs.end(), shape->padfX);
+    std::copy(m_ys.begin(), m_ys.end(), shape->padfY);
+    std::copy(m_zs.begin(), m_zs.end(), shape->padfZ);
+    SHPComputeExtents(shape);
+    return shape;
+  }
+  if (shape) SHPDestroyObject(shape);
+  shape = SHPCreateSimpleObject(kShapeTypes[kind], count, m_xs.data(), m_ys.data(), m_zs.data());
+  return shape;
 }
 
 CQelString CShapeExporter::PhotoFolder(int kind) {
@@ -388,6 +403,8 @@ void CShapeExporter::CloseKind(int kind) {
   shape_lib::CloseShapes(m_hShapes[kind]);
   m_hShapes[kind] = nullptr;
   m_pLinks[kind].reset();
+  if (m_pShapes[kind]) SHPDestroyObject(m_pShapes[kind]);
+  m_pShapes[kind] = nullptr;
 }
 
 void CShapeExporter::CloseAll() {

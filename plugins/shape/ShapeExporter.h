@@ -51,6 +51,9 @@ class CShapeExporter : public CExporterImpl {
   bool OpenKind(int kind, const CQelString& base);
   bool WriteObject(const CIEObject& object);
   bool WriteRecord(int kind, int record, const CIEObject& object);
+  // The kind's shape object holding the vertices in m_xs, m_ys and m_zs: the previous object's,
+  // refilled, when it has as many vertices, else a new one. Null when it cannot be made.
+  SHPObject* MakeShape(int kind);
   // The kind's photo folder, created when needed; empty when it cannot be made.
   CQelString PhotoFolder(int kind);
   void CloseKind(int kind);
@@ -68,4 +71,8 @@ class CShapeExporter : public CExporterImpl {
   CQelString m_strKindNames[KIND_COUNT];
   CQelString m_strPhotoFolders[KIND_COUNT];
   int m_nObjects = 0;
+  // Reused from object to object, so that writing one allocates nothing of its own.
+  std::vector<double> m_xs, m_ys, m_zs;
+  SHPObject* m_pShapes[KIND_COUNT] = {};
+  std::string m_fieldBytes;
 };

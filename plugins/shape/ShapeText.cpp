@@ -1,10 +1,12 @@
 #include "ShapeText.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstring>
 
 #include "CodePage.h"
+#include "IEUtils.h"
 #include "qel_formats.h"
 
 namespace {
@@ -73,6 +75,26 @@ CQelString AnsiBytesToText(const char* bytes, int count) {
   std::u16string wide;
   if (count > 0) qel_cp::AnsiToUtf16(bytes, static_cast<size_t>(count), wide);
   return CQelString(reinterpret_cast<const unsigned short*>(wide.data()), static_cast<int>(wide.size()));
+}
+
+size_t TextToAnsi(const CQelString& text, char* out, size_t maxBytes) {
+  // The text ends at its first zero character, as for the library's converters.
+  int length = 0;
+  bool ascii = true;
+  for (; length < text.GetLength() && text[length] != 0; ++length)
+    if (text[length] >= 0x80) ascii = false;
+  if (!ascii || !qel_cp::IsAnsiUtf8()) return IEUtils::tcs2mbs(out, text, maxBytes);
+  // 7-bit text is its own UTF-8: one byte per character.
+  const size_t n = std::min(static_cast<size_t>(length), maxBytes);
+  for (size_t i = 0; i < n; ++i) out[i] = static_cast<char>(text[static_cast<int>(i)]);
+  if (n < maxBytes) out[n] = 0;
+  return n;
+}
+
+void TextToAnsi(const CQelString& text, int maxBytes, std::string& out) {
+  const size_t room = maxBytes > 0 ? static_cast<size_t>(maxBytes) : 0;
+  out.resize(room + 1);
+  out.resize(TextToAnsi(text, &out[0], room));
 }
 
 std::string CodePageForNewTable() {
@@ -156,13 +178,14 @@ bool ParseLeadingInteger(const CQelString& text, int64_t& value) {
   return ParseLeadingInteger(Narrow(text).c_str(), value);
 }
 
-std::string FormatFieldNumber(double value, int decimals, int width) {
-  if (!std::isfinite(value)) return std::string();
+void FormatFieldNumber(double value, int decimals, int width, std::string& out) {
+  out.clear();
+  if (!std::isfinite(value)) return;
   if (std::fabs(value) < 1e40) {
-    CQelStringA fixed(qel_formats::DoubleToString(value, decimals < 0 ? 0 : decimals));
-    if (fixed.GetLength() <= width) return std::string(fixed, static_cast<size_t>(fixed.GetLength()));
+    qel_formats::DoubleToAscii(value, decimals < 0 ? 0 : decimals, out);
+    if (static_cast<int>(out.size()) <= width) return;
   }
   char shortest[32];
   auto result = std::to_chars(shortest, shortest + sizeof shortest, value);
-  return std::string(shortest, result.ptr);
+  out.assign(shortest, result.ptr);
 }

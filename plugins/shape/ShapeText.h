@@ -11,6 +11,10 @@
 std::string ToSystemPath(const CQelString& path);
 // Bytes in the process code page as text.
 CQelString AnsiBytesToText(const char* bytes, int count);
+// The text in the process code page, cut to at most maxBytes without splitting a character. The
+// first form returns the bytes written and adds a zero byte when there is room for it.
+size_t TextToAnsi(const CQelString& text, char* out, size_t maxBytes);
+void TextToAnsi(const CQelString& text, int maxBytes, std::string& out);
 
 // The code page text recorded for a table created now: the process code page, with Windows code
 // pages written by number ("1252") as other programs expect in a .cpg file.
@@ -43,4 +47,4 @@ bool ParseLeadingDouble(const CQelString& text, double& value);
 bool ParseLeadingInteger(const CQelString& text, int64_t& value);
 // Fixed notation with the decimals when it fits into width characters, else the shortest exact
 // exponent form; empty for values that are not finite.
-std::string FormatFieldNumber(double value, int decimals, int width);
+void FormatFieldNumber(double value, int decimals, int width, std::string& out);

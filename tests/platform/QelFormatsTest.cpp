@@ -56,8 +56,12 @@ TEST_F(QelFormatsGerman, DoubleToString) {
       {2.5, 0, u"2"},          {1.005, 2, u"1.00"},  // 1.005 is a little below in binary
       {-0.0001, 2, u"0.00"},   {-0.0, 3, u"0.000"},     {-1.25, 1, u"-1.2"}, {3.0, 3, u"3.000"},
   };
-  for (const Case& c : cases)
+  std::string bytes = "old";
+  for (const Case& c : cases) {
     EXPECT_EQ(CQelString(c.expected), DoubleToString(c.value, c.decimals)) << c.value;
+    DoubleToAscii(c.value, c.decimals, bytes);
+    EXPECT_EQ(CQelString(c.expected), AsciiToString(bytes.data(), bytes.size())) << c.value;
+  }
   EXPECT_EQ(42, DoubleToString(1.0, 99).GetLength());  // at most 40 decimals
   EXPECT_EQ(CQelString(u"inf"), DoubleToString(std::numeric_limits<double>::infinity()));
   EXPECT_EQ(CQelString(u"1e+308"), DoubleToString(1e308));
