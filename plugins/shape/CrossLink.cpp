@@ -1,5 +1,7 @@
 #include "CrossLink.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstring>
 
 #include "IEData.h"
@@ -190,6 +192,7 @@ double MetersToUnitCode(double meters, int32_t code) {
 
 bool CCrossLinkReader::Read(const CQelString& importFileName) {
   m_records.clear();
+  m_index.clear();
   CQelString name = importFileName;
   int dot = name.ReverseFind('.');
   if (dot >= 0) name = name.Left(dot);
@@ -207,6 +210,19 @@ bool CCrossLinkReader::Read(const CQelString& importFileName) {
 }
 
 void CCrossLinkReader::ReadFrom(CBufferedFile& file, uint64_t length) {
+  ReadRecords(file, length);
+  m_index.clear();
+  m_index.reserve(m_records.size());
+  for (size_t i = 0; i < m_records.size(); ++i)
+    m_index.push_back({m_records[i]->station.x, m_records[i]->station.y, static_cast<int>(i)});
+  std::sort(m_index.begin(), m_index.end(), [](const TPlace& a, const TPlace& b) {
+    if (a.x != b.x) return a.x < b.x;
+    if (a.y != b.y) return a.y < b.y;
+    return a.record < b.record;
+  });
+}
+
+void CCrossLinkReader::ReadRecords(CBufferedFile& file, uint64_t length) {
   char head[kVersion1HeaderSize + 1] = {};
   size_t got = file.Read(head, 1, kVersion1HeaderSize);
   size_t textLength = strnlen(head, got);
@@ -280,13 +296,18 @@ bool CCrossLinkReader::ReadVersion2Record(CBufferedFile& file, TCrossLinkRecord&
 }
 
 const TCrossLinkRecord* CCrossLinkReader::Find(double x, double y, double z, bool hasZ) const {
+  // Records hold no NaN: a NaN position matches nothing.
+  if (std::isnan(x) || std::isnan(y)) return nullptr;
+  const auto samePlaceBefore = [](const TPlace& a, const TPlace& b) {
+    return a.x < b.x || (a.x == b.x && a.y < b.y);
+  };
+  const auto range = std::equal_range(m_index.begin(), m_index.end(), TPlace{x, y, 0}, samePlaceBefore);
   const TCrossLinkRecord* unnamed = nullptr;
-  for (const auto& record : m_records) {
-    const CIEStation& s = record->station;
-    if (s.x != x || s.y != y) continue;
-    if (hasZ && record->hasUnitCode && s.z != z) continue;
-    if (!s.GetName().IsEmpty()) return record.get();
-    unnamed = record.get();
+  for (auto place = range.first; place != range.second; ++place) {
+    const TCrossLinkRecord* record = m_records[static_cast<size_t>(place->record)].get();
+    if (hasZ && record->hasUnitCode && record->station.z != z) continue;
+    if (!record->station.GetName().IsEmpty()) return record;
+    unnamed = record;
   }
   return unnamed;
 }

@@ -57,10 +57,20 @@ class CCrossLinkReader {
   const TCrossLinkRecord* GetAt(int index) const;
 
  private:
+  // A record's position, for the index.
+  struct TPlace {
+    double x;
+    double y;
+    int record;
+  };
+
+  void ReadRecords(CBufferedFile& file, uint64_t length);
   bool ReadVersion1Record(CBufferedFile& file, TCrossLinkRecord& record);
   bool ReadVersion2Record(CBufferedFile& file, TCrossLinkRecord& record, bool& skipped);
 
   std::vector<std::unique_ptr<TCrossLinkRecord>> m_records;
+  // Every record by position, then in file order: a lookup visits the records of one position only.
+  std::vector<TPlace> m_index;
 };
 
 // Writes a cross-link file of version 2 while a shapefile set is written.

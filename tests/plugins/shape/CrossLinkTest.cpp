@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 
 #include "CrossLink.h"
@@ -140,6 +141,34 @@ TEST_F(CrossLinkTest, IdxIsTheFallbackAndNamedRecordsWin) {
   tmp.Write("set.clf", kHeader2 + Vs("", 1, 2) + Vs("", 1, 2));
   ASSERT_TRUE(reader.Read(Wide(tmp.Path("set.shp"))));
   EXPECT_EQ(reader.GetAt(1), reader.Find(1, 2, 0, false));
+}
+
+// Lookups among many records that share positions give what a walk through all records in file
+// order gives: the first named match, else the last unnamed one; Z counts only where the record
+// has a unit code; 0.0 and -0.0 are the same place and NaN matches nothing.
+TEST_F(CrossLinkTest, LookupsAgreeWithAWalkThroughAllRecords) {
+  const double places[] = {0.0, -0.0, 1.5, 2.0};
+  const char* names[] = {"", "A", "B"};
+  std::string bytes = kHeader2;
+  for (int i = 0; i < 200; ++i)
+    bytes += Vs(names[(i * 7) % 3], places[i % 4], places[(i / 4) % 4], i % 5 != 0, places[(i / 3) % 4]);
+  CCrossLinkReader reader = Read(bytes);
+  ASSERT_EQ(200, reader.GetCount());
+  const double probes[] = {0.0, -0.0, 1.5, 2.0, 3.0, std::nan("")};
+  for (double x : probes)
+    for (double y : probes)
+      for (double z : probes)
+        for (bool hasZ : {false, true}) {
+          const TCrossLinkRecord* expected = nullptr;
+          for (int i = 0; i < reader.GetCount(); ++i) {
+            const TCrossLinkRecord* r = reader.GetAt(i);
+            if (r->station.x != x || r->station.y != y || (hasZ && r->hasUnitCode && r->station.z != z))
+              continue;
+            expected = r;
+            if (!r->station.GetName().IsEmpty()) break;
+          }
+          EXPECT_EQ(expected, reader.Find(x, y, z, hasZ)) << x << ' ' << y << ' ' << z << ' ' << hasZ;
+        }
 }
 
 TEST(CrossLinkUnitsTest, UnitCodes) {
