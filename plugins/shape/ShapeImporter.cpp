@@ -94,7 +94,7 @@ CQelString AttributeText(CIEAttrDescription::EAttributeType type, int decimals, 
                          const CDbfTextDecoder& decoder) {
   switch (type) {
     case CIEAttrDescription::ATTR_BOOL:
-      return CQelString(decoder.Decode(raw).Compare(u"T") == 0 ? u"True" : u"False");
+      return CQelString(decoder.Reads(raw, u"T") ? u"True" : u"False");
     case CIEAttrDescription::ATTR_DATE_TIME: {
       if (isNull) return CQelString();
       CQelString text = decoder.Decode(raw);

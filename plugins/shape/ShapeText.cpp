@@ -143,6 +143,14 @@ CQelString CDbfTextDecoder::Decode(const char* bytes) const {
   return Convert(bytes, n);
 }
 
+bool CDbfTextDecoder::Reads(const char* bytes, const char16_t* text) const {
+  if (!bytes) bytes = "";
+  if (!m_bAsciiAsIs || !IsAscii(bytes, std::strlen(bytes))) return Decode(bytes) == text;
+  for (; *bytes && *text; ++bytes, ++text)
+    if (static_cast<unsigned char>(*bytes) != *text) return false;
+  return !*bytes && !*text;
+}
+
 CQelString CDbfTextDecoder::Convert(const char* bytes, size_t n) const {
   std::u16string wide;
   if (m_strEncoding.empty() || !qel_cp::EncodingToUtf16(m_strEncoding.c_str(), bytes, n, wide))

@@ -29,6 +29,8 @@ class CDbfTextDecoder {
  public:
   explicit CDbfTextDecoder(const char* declaredCodePage);
   CQelString Decode(const char* bytes) const;
+  // Whether the bytes decode to exactly this text.
+  bool Reads(const char* bytes, const char16_t* text) const;
 
  private:
   CQelString Convert(const char* bytes, size_t n) const;
