@@ -27,6 +27,9 @@ class CIEPolyLine : public CIEObject {
   // A default station for an index outside the stations.
   const CIEStation& GetStation(int index) const;
   void AddStation(const CIEStation& station) { m_stations.Add(station); }
+  // Makes room for count stations in all, so that an importer that knows the vertex count grows
+  // the list once instead of step by step.
+  void ReserveStations(int count) { m_stations.Reserve(count); }
   bool RemoveStation(int index);
   bool ChangeStation(int index, const CIEStation& station);
 
