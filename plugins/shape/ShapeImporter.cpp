@@ -316,8 +316,10 @@ EIEResult CShapeImporter::ImportShapes(TJob& job) const {
       object = point;
     } else {
       CIEPolyLine* line = isLine ? new CIEPolyLine(false) : new CIEArea(false);
-      if (line)
+      if (line) {
+        line->ReserveStations(shape->nVertices);
         for (int v = 0; v < shape->nVertices; ++v) line->AddStation(makeStation(v));
+      }
       object = line;
     }
     if (!object) {
@@ -331,6 +333,8 @@ EIEResult CShapeImporter::ImportShapes(TJob& job) const {
     }
   }
   CIEDataset* dataset = m_pData->GetCurDataset();
+  dataset->Reserve(dataset->GetNumberOfElements(-1, IIEStateInterface::STATE_ANY, false, false) +
+                   static_cast<int>(objects.size()));
   for (CIEObject* object : objects) dataset->Add(object);
   return IE_RESULT_OK;
 }
