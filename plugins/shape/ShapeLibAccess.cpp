@@ -88,7 +88,11 @@ void CMessageScope::Add(const char* message) {
 
 SHPHandle OpenShapes(const char* path) {
   std::lock_guard<std::mutex> guard(LibraryLock());
-  return SHPOpenLL(path, "rb", Hooks());
+  SHPHandle handle = SHPOpenLL(path, "rb", Hooks());
+  // Records are read one at a time and released before the next: the library may keep one object
+  // and one buffer for all of them instead of allocating five blocks per record.
+  if (handle) SHPSetFastModeReadObject(handle, 1);
+  return handle;
 }
 
 SHPHandle CreateShapes(const char* path, int shapeType) {

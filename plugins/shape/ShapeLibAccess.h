@@ -28,6 +28,7 @@ class CMessageScope {
 };
 
 // Paths are UTF-8 base names or file names as the library takes them.
+// A shapefile opened for reading gives records that must be destroyed before the next is read.
 SHPHandle OpenShapes(const char* path);
 SHPHandle CreateShapes(const char* path, int shapeType);
 // Null when the record cannot be read.
