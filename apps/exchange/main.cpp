@@ -10,6 +10,7 @@
 #include "CatalogueCommands.h"
 #include "CommandLine.h"
 #include "JobCommands.h"
+#include "QelAlloc.h"
 
 namespace {
 
@@ -38,6 +39,7 @@ void PrintUsage(std::ostream& out) {
 int main(int argc, char** argv) {
   // Like any host: the user's locale for everything the system leaves to it.
   std::setlocale(LC_ALL, "");
+  MemoryFuncs::TuneHeapForLargeJobs();
   if (argc < 2) {
     std::cerr << "exchange: no verb given; try 'exchange --help'\n";
     return 2;

@@ -73,6 +73,14 @@ unsigned long long GetFreeSliderMemory() {
   long size = sysconf(_SC_PAGESIZE);
   return pages > 0 && size > 0 ? static_cast<unsigned long long>(pages) * size : 0;
 }
+
+void TuneHeapForLargeJobs() {
+  // The host waits while a worker thread runs the job: a heap per thread buys nothing, and the
+  // model built on one thread is freed on another.
+  mallopt(M_ARENA_MAX, 1);
+  // Without this, freeing a model of a million objects shrinks the top of the heap again and again.
+  mallopt(M_TRIM_THRESHOLD, 256 * 1024 * 1024);
+}
 }  // namespace MemoryFuncs
 
 namespace qel_mem_test {

@@ -19,6 +19,10 @@ void dlmalloc_stats2(unsigned* maxSystem, unsigned* system, unsigned* inUse);
 namespace MemoryFuncs {
 // Bytes of memory available to the process: the system's available memory.
 unsigned long long GetFreeSliderMemory();
+// For a host that runs one job at a time over models of millions of small blocks: one heap for
+// all threads, and freed memory kept for the next allocations instead of being handed back to the
+// system block by block while a model is freed. Call at start-up; it changes no result.
+void TuneHeapForLargeJobs();
 }  // namespace MemoryFuncs
 
 // Test seams: make low-memory and out-of-memory paths reachable in tests.
