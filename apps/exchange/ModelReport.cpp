@@ -11,13 +11,18 @@ namespace {
 
 using Json = nlohmann::ordered_json;
 
-const char* KindName(EIEObjectsType kind) {
-  static const char* const names[] = {"IE_DESIGN_POINT", "IE_PTL_POINT",  "IE_GPS_POINT", "IE_SHEET_POINT",
-                                      "IE_POLYLINE",     "IE_AREA",       "IE_BREAKLINE", "IE_ARC",
-                                      "IE_SURFACE",      "IE_ALIGNMENT",  "IE_PARCEL"};
+const char* const kKindNames[] = {"IE_DESIGN_POINT", "IE_PTL_POINT", "IE_GPS_POINT", "IE_SHEET_POINT",
+                                  "IE_POLYLINE",     "IE_AREA",      "IE_BREAKLINE", "IE_ARC",
+                                  "IE_SURFACE",      "IE_ALIGNMENT", "IE_PARCEL",    "IE_UNKNOWN"};
+constexpr int kUnknownKind = static_cast<int>(sizeof kKindNames / sizeof *kKindNames) - 1;
+
+// The kind's place in kKindNames; kUnknownKind for a value outside the known kinds.
+int KindIndex(EIEObjectsType kind) {
   const int i = static_cast<int>(kind);
-  return i >= 0 && i < static_cast<int>(sizeof names / sizeof *names) ? names[i] : "IE_UNKNOWN";
+  return i >= 0 && i < kUnknownKind ? i : kUnknownKind;
 }
+
+const char* KindName(EIEObjectsType kind) { return kKindNames[KindIndex(kind)]; }
 
 const char* StateName(IIEStateInterface::ECurrentState state) {
   switch (state) {
@@ -129,13 +134,12 @@ void ForEachLayer(const CIEData& data, F visit) {
     if (const CIELayer* layer = layers->GetLayerAt(i)) visit(*layer);
 }
 
+// Every entry of the main list that holds an object; empty entries are passed over.
 template <class F>
 void ForEachObject(const CIEDataset& dataset, F visit) {
-  for (int i = 0;; ++i) {
-    const CIEObject* object = dataset.GetObjectAt(i);
-    if (!object) break;
-    visit(*object);
-  }
+  const int entries = dataset.GetNumberOfElements(-1, IIEStateInterface::STATE_ANY, false, false);
+  for (int i = 0; i < entries; ++i)
+    if (const CIEObject* object = dataset.GetObjectAt(i)) visit(*object);
 }
 
 }  // namespace
@@ -234,12 +238,16 @@ void PrintSummary(std::ostream& out, const CIEData& data, EIEResult result) {
   for (int d = 0; d < data.GetNumberOfDatasets(); ++d) {
     const CIEDataset* dataset = data.GetDatasetAt(d);
     if (!dataset) continue;
-    std::map<std::string, int> perKind;
+    int counts[kUnknownKind + 1] = {};
     int total = 0;
     ForEachObject(*dataset, [&](const CIEObject& object) {
-      ++perKind[KindName(object.GetType())];
+      ++counts[KindIndex(object.GetType())];
       ++total;
     });
+    // Kinds in the order of their names.
+    std::map<std::string, int> perKind;
+    for (int k = 0; k <= kUnknownKind; ++k)
+      if (counts[k] > 0) perKind[kKindNames[k]] = counts[k];
     out << "  " << ToUtf8(dataset->GetName()) << ": " << total << " objects";
     for (const auto& kind : perKind) out << (kind.first == perKind.begin()->first ? " (" : ", ") << kind.first << " " << kind.second;
     out << (perKind.empty() ? "" : ")") << '\n';
