@@ -79,14 +79,14 @@ CQelString AnsiBytesToText(const char* bytes, int count) {
 
 size_t TextToAnsi(const CQelString& text, char* out, size_t maxBytes) {
   // The text ends at its first zero character, as for the library's converters.
-  int length = 0;
-  bool ascii = true;
-  for (; length < text.GetLength() && text[length] != 0; ++length)
-    if (text[length] >= 0x80) ascii = false;
-  if (!ascii || !qel_cp::IsAnsiUtf8()) return IEUtils::tcs2mbs(out, text, maxBytes);
+  const unsigned short* units = text.c_str();
+  size_t length = 0;
+  unsigned short any = 0;
+  for (; units[length] != 0; ++length) any |= units[length];
+  if (any >= 0x80 || !qel_cp::IsAnsiUtf8()) return IEUtils::tcs2mbs(out, text, maxBytes);
   // 7-bit text is its own UTF-8: one byte per character.
-  const size_t n = std::min(static_cast<size_t>(length), maxBytes);
-  for (size_t i = 0; i < n; ++i) out[i] = static_cast<char>(text[static_cast<int>(i)]);
+  const size_t n = std::min(length, maxBytes);
+  for (size_t i = 0; i < n; ++i) out[i] = static_cast<char>(units[i]);
   if (n < maxBytes) out[n] = 0;
   return n;
 }
