@@ -301,7 +301,9 @@ bool CShapeExporter::WriteRecord(int kind, int record, const CIEObject& object) 
   const CIEPhotoNotes* notes = object.GetPhotoNotes();
   int codePos = m_pCode ? object.GetCodePos(m_pCode->GetName()) : -1;
   const CIECodeValues* values = codePos >= 0 ? object.GetCode(codePos) : nullptr;
-  bool ok = true;
+  // The record is put together here and handed to the library whole, each field as the library
+  // writes one: the value left-aligned and filled with blanks, or cut to the field's width.
+  m_record.assign(static_cast<size_t>(table->nRecordLength), ' ');
   for (size_t c = 0; c < m_columns.size(); ++c) {
     const TColumn& column = m_columns[c];
     std::string& bytes = m_fieldBytes;
@@ -366,10 +368,11 @@ bool CShapeExporter::WriteRecord(int kind, int record, const CIEObject& object) 
     }
     // Written as the field's bytes: the library's own number writers follow the process locale,
     // and its text writer misreads text given to a numeric field.
-    if (!DBFWriteAttributeDirectly(table, record, static_cast<int>(c), const_cast<char*>(bytes.c_str())))
-      ok = false;
+    const size_t width = static_cast<size_t>(table->panFieldSize[c]);
+    std::memcpy(&m_record[static_cast<size_t>(table->panFieldOffset[c])], bytes.data(),
+                strnlen(bytes.c_str(), width));
   }
-  return ok;
+  return DBFWriteTuple(table, record, &m_record[0]) != 0;
 }
 
 SHPObject* CShapeExporter::MakeShape(int kind) {

@@ -75,4 +75,5 @@ class CShapeExporter : public CExporterImpl {
   std::vector<double> m_xs, m_ys, m_zs;
   SHPObject* m_pShapes[KIND_COUNT] = {};
   std::string m_fieldBytes;
+  std::string m_record;
 };
