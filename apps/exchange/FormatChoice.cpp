@@ -59,7 +59,8 @@ const CIEFormat* ByValue(const std::string& option, const std::string& value) {
   for (const CIEFormat* format : formats)
     if (SameNoCase(ToUtf8(format->GetTitle()), value)) matches.push_back(format);
   if (matches.size() == 1) return matches[0];
-  if (matches.empty()) throw CUsageError("option '--" + option + "': no format has the title '" + value + "'");
+  if (matches.empty())
+    throw CUsageError("option '--" + option + "': no format has the title '" + value + "'");
   throw CUsageError("option '--" + option + "': several formats have the title '" + value +
                     "'; give the index or GUID");
 }
@@ -83,7 +84,8 @@ const CIEFormat* ChooseFormat(const std::string& option, const std::string& valu
         candidates.push_back(format);
   if (candidates.size() == 1) return candidates[0];
   if (candidates.empty())
-    throw CUsageError("no format can " + std::string(way) + " '" + path + "' by its extension; use --" + option);
+    throw CUsageError("no format can " + std::string(way) + " '" + path + "' by its extension; use --" +
+                      option);
   std::string list;
   for (const CIEFormat* format : candidates) list += (list.empty() ? "" : ", ") + Describe(*format);
   throw CUsageError("the extension of '" + path + "' fits several formats (" + list + "); use --" + option);

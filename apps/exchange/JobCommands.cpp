@@ -72,19 +72,23 @@ int Keyword(const std::string& option, IEKeywords::EMaskKind kind, const std::st
 }
 
 // The job settings and job info that the options ask for.
-void ApplyOptions(const CCommandLine& line, const CIEFormat& input, TIESettings& settings, TIEJobInfo& jobInfo) {
+void ApplyOptions(const CCommandLine& line, const CIEFormat& input, TIESettings& settings,
+                  TIEJobInfo& jobInfo) {
   if (line.Has("types")) {
     for (const std::string& item : SplitList("types", line.Value("types")))
       settings.AddDataType(static_cast<EIEDataType>(Keyword("types", IEKeywords::MASK_DATA_TYPES, item)));
   } else {
     for (int type = 0; type < EIEDataType_COUNT; ++type)
-      if (input.IsDataTypeSupported(static_cast<EIEDataType>(type))) settings.AddDataType(static_cast<EIEDataType>(type));
+      if (input.IsDataTypeSupported(static_cast<EIEDataType>(type)))
+        settings.AddDataType(static_cast<EIEDataType>(type));
   }
   if (line.Has("units"))
-    settings.m_eDistUnits = static_cast<EDIST_UNITS>(Keyword("units", IEKeywords::MASK_DISTANCE_UNITS, line.Value("units")));
-  jobInfo.SetDistUnits(line.Has("job-units") ? static_cast<EDIST_UNITS>(Keyword(
-                                                   "job-units", IEKeywords::MASK_DISTANCE_UNITS, line.Value("job-units")))
-                                             : EDIST_UNITS::METERS);
+    settings.m_eDistUnits =
+        static_cast<EDIST_UNITS>(Keyword("units", IEKeywords::MASK_DISTANCE_UNITS, line.Value("units")));
+  jobInfo.SetDistUnits(line.Has("job-units")
+                           ? static_cast<EDIST_UNITS>(Keyword("job-units", IEKeywords::MASK_DISTANCE_UNITS,
+                                                              line.Value("job-units")))
+                           : EDIST_UNITS::METERS);
   settings.m_bFlags7[TIESettings::FLAG_WRITE_CODE_DESCRIPTION] = line.Has("code-desc");
   // Without the catalogue beside the program, projection files are neither read nor written.
   InstallCoordinateSystemCatalog(settings);
@@ -121,9 +125,11 @@ class CJobHost {
       return exporting ? m_loader.ExportInTheSameThread(file, format, nullptr)
                        : m_loader.ImportInTheSameThread(file, format, nullptr);
     }
-    const unsigned done = RegisterWindowMessage(exporting ? u"EXPORT_DATA_FINISHED" : u"IMPORT_DATA_FINISHED");
-    std::unique_ptr<CWinThread> thread(exporting ? m_loader.StartExportInSeparateThread(file, format, nullptr)
-                                                 : m_loader.StartImportInSeparateThread(file, format, nullptr));
+    const unsigned done =
+        RegisterWindowMessage(exporting ? u"EXPORT_DATA_FINISHED" : u"IMPORT_DATA_FINISHED");
+    std::unique_ptr<CWinThread> thread(exporting
+                                           ? m_loader.StartExportInSeparateThread(file, format, nullptr)
+                                           : m_loader.StartImportInSeparateThread(file, format, nullptr));
     if (!thread) return IE_RESULT_NO_PARSER;
     const auto start = std::chrono::steady_clock::now();
     EIEResult result = IE_RESULT_FAILED;
@@ -135,7 +141,8 @@ class CJobHost {
         break;
       }
       if (m_bProgress) {
-        const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        const double seconds =
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
         std::fprintf(stderr, "\r%s %s ... %.1f s%s", what, path.c_str(), seconds,
                      CIEData::m_bStopProcess ? " (stopping)" : "");
         std::fflush(stderr);
@@ -156,7 +163,8 @@ class CJobHost {
 // One line on stderr for a failed job; true when the job succeeded.
 bool Report(const char* what, EIEResult result) {
   if (result > 0) return true;
-  std::cerr << "error: " << what << " failed: " << ResultName(result) << " (" << static_cast<int>(result) << ")\n";
+  std::cerr << "error: " << what << " failed: " << ResultName(result) << " (" << static_cast<int>(result)
+            << ")\n";
   return false;
 }
 
@@ -168,9 +176,17 @@ void InitCatalogue(const CCommandLine& line) {
 
 int RunConvertCommand(const std::vector<std::string>& args) {
   const CCommandLine line(args,
-                          {{"from", true}, {"to", true}, {"types", true}, {"units", true}, {"job-units", true},
-                           {"overwrite", false}, {"code-desc", false}, {"same-thread", false}, {"settings", true},
-                           {"quiet", false}, {"help", false}},
+                          {{"from", true},
+                           {"to", true},
+                           {"types", true},
+                           {"units", true},
+                           {"job-units", true},
+                           {"overwrite", false},
+                           {"code-desc", false},
+                           {"same-thread", false},
+                           {"settings", true},
+                           {"quiet", false},
+                           {"help", false}},
                           2);
   if (line.Has("help")) {
     std::cout << kConvertHelp;
@@ -200,8 +216,13 @@ int RunConvertCommand(const std::vector<std::string>& args) {
 
 int RunInfoCommand(const std::vector<std::string>& args) {
   const CCommandLine line(args,
-                          {{"from", true}, {"types", true}, {"units", true}, {"job-units", true}, {"settings", true},
-                           {"json", false}, {"help", false}},
+                          {{"from", true},
+                           {"types", true},
+                           {"units", true},
+                           {"job-units", true},
+                           {"settings", true},
+                           {"json", false},
+                           {"help", false}},
                           1);
   if (line.Has("help")) {
     std::cout << kInfoHelp;

@@ -69,7 +69,8 @@ Json StationsOf(const CIEObject& object) {
   if (const auto* point = dynamic_cast<const CIEDesignPoint*>(&object)) {
     stations.push_back(StationToJson(point->GetStation()));
   } else if (const auto* line = dynamic_cast<const CIEPolyLine*>(&object)) {
-    for (int i = 0; i < line->GetNumberOfStations(); ++i) stations.push_back(StationToJson(line->GetStation(i)));
+    for (int i = 0; i < line->GetNumberOfStations(); ++i)
+      stations.push_back(StationToJson(line->GetStation(i)));
   } else if (const auto* sheet = dynamic_cast<const CIESheetPoint*>(&object)) {
     for (int i = 0; i < sheet->GetNumberOfStations(); ++i)
       if (const CIEOffsetStation* station = sheet->GetStation(i)) stations.push_back(StationToJson(*station));
@@ -87,7 +88,8 @@ Json CodesOf(const CIEObject& object) {
     Json attributes = Json::array();
     for (int a = 0; a < code->GetNumberOfAttrs(); ++a) attributes.push_back(ToUtf8(code->GetAttrAt(a)));
     const CIECodeDescription* desc = code->GetDescription();
-    codes.push_back(Json{{"code", desc ? ToUtf8(desc->GetName()) : std::string()}, {"attributes", attributes}});
+    codes.push_back(
+        Json{{"code", desc ? ToUtf8(desc->GetName()) : std::string()}, {"attributes", attributes}});
   }
   return codes;
 }
@@ -189,7 +191,8 @@ Json ModelToJson(const CIEData& data, EIEResult result) {
   });
   Json layers = Json::array();
   ForEachLayer(data, [&layers](const CIELayer& layer) {
-    layers.push_back(Json{{"name", ToUtf8(layer.GetName())}, {"active", layer.IsActive()}, {"plot", layer.IsPlot()}});
+    layers.push_back(
+        Json{{"name", ToUtf8(layer.GetName())}, {"active", layer.IsActive()}, {"plot", layer.IsPlot()}});
   });
   Json datasets = Json::array();
   for (int d = 0; d < data.GetNumberOfDatasets(); ++d) {
@@ -202,10 +205,9 @@ Json ModelToJson(const CIEData& data, EIEResult result) {
   return Json{{"result", ResultName(result)},
               {"resultCode", static_cast<int>(result)},
               {"distanceUnits", DistUnitsName(data.GetJobInfo().GetDistUnits())},
-              {"coordinateSystem",
-               Json{{"kind", cs.m_nKind},
-                    {"datum", ToUtf8(cs.m_strDatumName)},
-                    {"projection", ToUtf8(cs.m_strProjectionName)}}},
+              {"coordinateSystem", Json{{"kind", cs.m_nKind},
+                                        {"datum", ToUtf8(cs.m_strDatumName)},
+                                        {"projection", ToUtf8(cs.m_strProjectionName)}}},
               {"codes", codes},
               {"layers", layers},
               {"datasets", datasets}};
@@ -218,8 +220,10 @@ void PrintSummary(std::ostream& out, const CIEData& data, EIEResult result) {
   if (cs.m_nKind == qel_ie_cs_utils::CCoordinateSystemInfo::NOT_SET)
     out << "coordinate system: none\n";
   else
-    out << "coordinate system: " << (cs.m_nKind == qel_ie_cs_utils::CCoordinateSystemInfo::GEOGRAPHIC ? "geographic" : "projected")
-        << ", datum '" << ToUtf8(cs.m_strDatumName) << "', projection '" << ToUtf8(cs.m_strProjectionName) << "'\n";
+    out << "coordinate system: "
+        << (cs.m_nKind == qel_ie_cs_utils::CCoordinateSystemInfo::GEOGRAPHIC ? "geographic" : "projected")
+        << ", datum '" << ToUtf8(cs.m_strDatumName) << "', projection '" << ToUtf8(cs.m_strProjectionName)
+        << "'\n";
 
   const CIEDataDictionary* dictionary = data.GetIEDataDictionary();
   out << "codes: " << (dictionary ? dictionary->GetSize() : 0) << '\n';
@@ -249,7 +253,8 @@ void PrintSummary(std::ostream& out, const CIEData& data, EIEResult result) {
     for (int k = 0; k <= kUnknownKind; ++k)
       if (counts[k] > 0) perKind[kKindNames[k]] = counts[k];
     out << "  " << ToUtf8(dataset->GetName()) << ": " << total << " objects";
-    for (const auto& kind : perKind) out << (kind.first == perKind.begin()->first ? " (" : ", ") << kind.first << " " << kind.second;
+    for (const auto& kind : perKind)
+      out << (kind.first == perKind.begin()->first ? " (" : ", ") << kind.first << " " << kind.second;
     out << (perKind.empty() ? "" : ")") << '\n';
   }
 }

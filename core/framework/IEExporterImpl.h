@@ -36,4 +36,5 @@ class CExporterImpl : public IIEExporterInterface {
 };
 
 // Entry point of a plug-in that exports; see MakeImporterFunc.
-typedef CExporterImpl* (*MakeExporterFunc)(CIEData* data, const CQelString& fileName, const CIEFormat* format);
+typedef CExporterImpl* (*MakeExporterFunc)(CIEData* data, const CQelString& fileName,
+                                           const CIEFormat* format);

@@ -5,8 +5,9 @@
 
 namespace {
 // Data types whose objects live in datasets: an import of any of them needs a dataset to fill.
-const EIEDataType kDatasetTypes[] = {POINTS,      LINES,       AREAS,         PARCELS,     ROADS,    SURFACES,
-                                     POINT_LISTS, ROAD_SURVEY, SCANNING_DATA, JOB_HISTORY, RAW_DATA, MULTIPLE};
+const EIEDataType kDatasetTypes[] = {POINTS,        LINES,       AREAS,       PARCELS,
+                                     ROADS,         SURFACES,    POINT_LISTS, ROAD_SURVEY,
+                                     SCANNING_DATA, JOB_HISTORY, RAW_DATA,    MULTIPLE};
 }  // namespace
 
 CImporterImpl::CImporterImpl(CIEData* data, const CQelString& fileName, const CIEFormat* format)

@@ -25,4 +25,5 @@ class CImporterImpl : public IIEImporterInterface {
 
 // Entry point of a plug-in that imports: a new importer for the format, or null when the format
 // is not one of the plug-in's or the object cannot be allocated.
-typedef CImporterImpl* (*MakeImporterFunc)(CIEData* data, const CQelString& fileName, const CIEFormat* format);
+typedef CImporterImpl* (*MakeImporterFunc)(CIEData* data, const CQelString& fileName,
+                                           const CIEFormat* format);

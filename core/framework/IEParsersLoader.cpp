@@ -95,8 +95,9 @@ unsigned ExportWorker(void* param) {
   return RunJobRecord(param, u"EXPORT_DATA_FINISHED", [](TIEParserJob& job) {
     const bool multiFile = job.m_pFormat->IsParameterSupported(CIEFormat::MULTIPLE_FILES_EXP) &&
                            job.m_pData->SplitDatasetsByCodes(true);
-    const EIEResult result =
-        multiFile ? RunMultiFileExport(&job) : RunExporter(job.m_pEntry, job.m_pData, job.m_strFileName, job.m_pFormat);
+    const EIEResult result = multiFile
+                                 ? RunMultiFileExport(&job)
+                                 : RunExporter(job.m_pEntry, job.m_pData, job.m_strFileName, job.m_pFormat);
     if (result == IE_RESULT_STOPPED) RemoveExportedFiles(job.m_pData);
     return result;
   });
@@ -171,8 +172,8 @@ CWinThread* CIEParsersLoader::StartJob(const CQelString& fileName, const CIEForm
                                        bool exporter) {
   TIEParserJob* job = PrepareJob(fileName, format, data, exporter, true);
   if (!job) return nullptr;
-  CWinThread* thread =
-      AfxBeginThread(exporter ? ExportWorker : ImportWorker, job, THREAD_PRIORITY_NORMAL, 0, CREATE_SUSPENDED);
+  CWinThread* thread = AfxBeginThread(exporter ? ExportWorker : ImportWorker, job, THREAD_PRIORITY_NORMAL, 0,
+                                      CREATE_SUSPENDED);
   if (!thread) {
     delete job;
     return nullptr;
