@@ -5,31 +5,9 @@
 #include <string>
 
 #include "WinTime.h"
+#include "support/TestSupport.h"
 
 namespace {
-
-// Central European time with its summer rule, set by the test itself and undone afterwards.
-class CentralEuropeanTime : public ::testing::Test {
- protected:
-  void SetUp() override {
-    const char* old = std::getenv("TZ");
-    m_hadOld = old != nullptr;
-    if (old) m_old = old;
-    setenv("TZ", "CET-1CEST,M3.5.0,M10.5.0/3", 1);
-    tzset();
-  }
-  void TearDown() override {
-    if (m_hadOld)
-      setenv("TZ", m_old.c_str(), 1);
-    else
-      unsetenv("TZ");
-    tzset();
-  }
-
- private:
-  bool m_hadOld = false;
-  std::string m_old;
-};
 
 uint64_t Ticks(const FILETIME& ft) {
   return (static_cast<uint64_t>(ft.dwHighDateTime) << 32) | ft.dwLowDateTime;

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -99,4 +100,28 @@ class TempDir {
 
  private:
   std::string m_path;
+};
+
+// Central European time with its summer rule, set by a test itself and undone afterwards, for
+// tests of local-time conversions.
+class CentralEuropeanTime : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    const char* old = std::getenv("TZ");
+    m_hadOld = old != nullptr;
+    if (old) m_old = old;
+    setenv("TZ", "CET-1CEST,M3.5.0,M10.5.0/3", 1);
+    tzset();
+  }
+  void TearDown() override {
+    if (m_hadOld)
+      setenv("TZ", m_old.c_str(), 1);
+    else
+      unsetenv("TZ");
+    tzset();
+  }
+
+ private:
+  bool m_hadOld = false;
+  std::string m_old;
 };

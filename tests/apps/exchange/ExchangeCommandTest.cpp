@@ -185,10 +185,7 @@ TEST_F(ExchangeCommand, SettingsFile) {
 
   // Switched on without its first format: the file decides.
   std::u16string text = ReadUtf16File(m_dir, "s.xml");
-  ReplaceFirst(text, u"useDataFromFile=\"false\"", u"useDataFromFile=\"true\"");
-  const size_t first = text.find(u"<IEFormat ");
-  const std::u16string end = u"</IEFormat>\r\n";
-  text.erase(first, text.find(end, first) + end.size() - first);
+  SwitchOnWithoutFirstFormat(text);
   WriteUtf16File(m_dir, "s.xml", text);
   run = Run({"formats", "--settings=" + m_dir.Path("s.xml"), "--type", "POINTS"});
   ASSERT_EQ(0, run.exitCode) << run.err;

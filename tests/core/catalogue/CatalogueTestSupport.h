@@ -57,6 +57,16 @@ inline void ReplaceFirst(std::u16string& text, const std::u16string& from, const
   text.replace(at, from.size(), to);
 }
 
+// Switches a written settings file on and removes its first format, so that a test can tell
+// whether the catalogue came from the file.
+inline void SwitchOnWithoutFirstFormat(std::u16string& text) {
+  ReplaceFirst(text, u"useDataFromFile=\"false\"", u"useDataFromFile=\"true\"");
+  const size_t first = text.find(u"<IEFormat ");
+  ASSERT_NE(std::u16string::npos, first);
+  const std::u16string end = u"</IEFormat>\r\n";
+  text.erase(first, text.find(end, first) + end.size() - first);
+}
+
 // Each test starts without a catalogue instance and leaves none behind.
 class FreshCatalogue : public testing::Test {
  protected:

@@ -44,11 +44,7 @@ TEST_F(FormatsDataFile, SwitchedOnFileReplacesTheFormats) {
   Start();
   CIEFormatsDataInstance::Destroy();
   std::u16string text = ReadUtf16File(m_dir, "s.xml");
-  ReplaceFirst(text, u"useDataFromFile=\"false\"", u"useDataFromFile=\"true\"");
-  // Remove the first format.
-  const size_t first = text.find(u"<IEFormat ");
-  const std::u16string end = u"</IEFormat>\r\n";
-  text.erase(first, text.find(end, first) + end.size() - first);
+  SwitchOnWithoutFirstFormat(text);
   WriteUtf16File(m_dir, "s.xml", text);
   const std::string edited = m_dir.Read("s.xml");
 

@@ -7,6 +7,7 @@
 #include "IESettings.h"
 #include "IIECoordinateSystemCatalog.h"
 #include "IIEMessageBox.h"
+#include "support/TestSupport.h"
 
 namespace {
 
@@ -159,25 +160,7 @@ TEST(IEJobInfoTest, UnsetValuesAnswerFalseOrTheirDefaults) {
   EXPECT_TRUE(copy.m_strDescTexts[8] == u"job");
 }
 
-class IEJobInfoTimeTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    const char* tz = std::getenv("TZ");
-    m_hadTz = tz != nullptr;
-    if (tz) m_oldTz = tz;
-    setenv("TZ", "CET-1CEST,M3.5.0,M10.5.0/3", 1);
-    tzset();
-  }
-  void TearDown() override {
-    if (m_hadTz)
-      setenv("TZ", m_oldTz.c_str(), 1);
-    else
-      unsetenv("TZ");
-    tzset();
-  }
-  bool m_hadTz = false;
-  std::string m_oldTz;
-};
+using IEJobInfoTimeTest = CentralEuropeanTime;
 
 TEST_F(IEJobInfoTimeTest, CreationTimeAsLocalText) {
   struct Case {
