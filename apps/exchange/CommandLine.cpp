@@ -3,8 +3,8 @@
 namespace {
 
 const TOptionSpec* FindSpec(const std::vector<TOptionSpec>& specs, const std::string& name) {
-  for (const TOptionSpec& spec : specs)
-    if (name == spec.name) return &spec;
+  for (const TOptionSpec& option : specs)
+    if (name == option.name) return &option;
   return nullptr;
 }
 
@@ -21,9 +21,9 @@ CCommandLine::CCommandLine(const std::vector<std::string>& args, const std::vect
     }
     const size_t equals = arg.find('=');
     const std::string name = arg.substr(2, equals == std::string::npos ? std::string::npos : equals - 2);
-    const TOptionSpec* spec = FindSpec(specs, name);
-    if (!spec) throw CUsageError("unknown option '--" + name + "'");
-    if (!spec->takesValue) {
+    const TOptionSpec* option = FindSpec(specs, name);
+    if (!option) throw CUsageError("unknown option '--" + name + "'");
+    if (!option->takesValue) {
       if (equals != std::string::npos) throw CUsageError("option '--" + name + "' takes no value");
       m_values[name].clear();
     } else if (equals != std::string::npos) {

@@ -89,11 +89,11 @@ CQelStringT<char> FromOther<char>(const void* p) {
 
 // Appends what snprintf makes of one conversion, of any length.
 template <class T, class V>
-void AppendPrintf(CQelStringT<T>& out, const std::string& spec, V value) {
-  int n = std::snprintf(nullptr, 0, spec.c_str(), value);
+void AppendPrintf(CQelStringT<T>& out, const std::string& conversion, V value) {
+  int n = std::snprintf(nullptr, 0, conversion.c_str(), value);
   if (n <= 0) return;
   std::string text(static_cast<size_t>(n) + 1, '\0');
-  std::snprintf(&text[0], text.size(), spec.c_str(), value);
+  std::snprintf(&text[0], text.size(), conversion.c_str(), value);
   AppendAscii(out, text.data(), n);
 }
 
@@ -160,10 +160,10 @@ void FormatInto(CQelStringT<T>& out, const T* fmt, va_list argsIn) {
         precision = ReadCount(p);
       }
     }
-    // The spec for snprintf, rebuilt from the clamped values.
-    std::string spec = "%" + flags;
-    if (width >= 0) spec += std::to_string(width);
-    if (precision >= 0) spec += "." + std::to_string(precision);
+    // The conversion for snprintf, rebuilt from the clamped values.
+    std::string conversion = "%" + flags;
+    if (width >= 0) conversion += std::to_string(width);
+    if (precision >= 0) conversion += "." + std::to_string(precision);
     enum { NONE, SHORT, LONG, LONGLONG, SIZE, LONGDOUBLE } len = NONE;
     bool forceWide = false, forceNarrow = false;
     for (;;) {
@@ -205,7 +205,7 @@ void FormatInto(CQelStringT<T>& out, const T* fmt, va_list argsIn) {
           v = static_cast<short>(va_arg(args, int));
         else
           v = va_arg(args, int);
-        AppendPrintf(result, spec + "lld", v);
+        AppendPrintf(result, conversion + "lld", v);
         break;
       }
       case 'u':
@@ -223,7 +223,7 @@ void FormatInto(CQelStringT<T>& out, const T* fmt, va_list argsIn) {
           v = static_cast<unsigned short>(va_arg(args, unsigned));
         else
           v = va_arg(args, unsigned);
-        AppendPrintf(result, spec + "ll" + static_cast<char>(conv), v);
+        AppendPrintf(result, conversion + "ll" + static_cast<char>(conv), v);
         break;
       }
       case 'e':
@@ -235,9 +235,9 @@ void FormatInto(CQelStringT<T>& out, const T* fmt, va_list argsIn) {
       case 'a':
       case 'A':
         if (len == LONGDOUBLE)
-          AppendPrintf(result, spec + "L" + static_cast<char>(conv), va_arg(args, long double));
+          AppendPrintf(result, conversion + "L" + static_cast<char>(conv), va_arg(args, long double));
         else
-          AppendPrintf(result, spec + static_cast<char>(conv), va_arg(args, double));
+          AppendPrintf(result, conversion + static_cast<char>(conv), va_arg(args, double));
         break;
       case 'p':
         AppendPrintf(result, std::string("%p"), va_arg(args, void*));
