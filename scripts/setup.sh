@@ -23,10 +23,13 @@ SUDO=""
 if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
 export DEBIAN_FRONTEND=noninteractive
 
-# expat parses untrusted settings files: CI always takes the current security update of it.
-if [ -n "${CI:-}" ]; then
+# expat parses untrusted settings files: CI takes the current security update of it, once per
+# machine start (the mark lives in /tmp).
+expat_mark=/tmp/exchcore-expat-upgraded
+if [ -n "${CI:-}" ] && [ ! -e "$expat_mark" ]; then
   $SUDO apt-get update -qq
   $SUDO apt-get install -y -qq --only-upgrade libexpat1 libexpat1-dev >/dev/null || true
+  touch "$expat_mark"
 fi
 
 if [ ${#missing[@]} -gt 0 ]; then
