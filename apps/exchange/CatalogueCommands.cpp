@@ -1,11 +1,10 @@
 #include "CatalogueCommands.h"
 
-#include <algorithm>
-#include <cctype>
 #include <iostream>
 #include <nlohmann/json.hpp>
 
 #include "CommandLine.h"
+#include "HostOptions.h"
 #include "HostText.h"
 #include "IECatalogue.h"
 #include "IERounding.h"
@@ -62,26 +61,6 @@ struct TRequest {
   bool filtered = false;  // one of --direction, --config, --modes was given
 };
 
-std::string Upper(std::string text) {
-  std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return std::toupper(c); });
-  return text;
-}
-
-// The value of a keyword of the settings file, in any case; a usage error naming option otherwise.
-int ParseKeyword(const std::string& option, EMaskKind kind, const std::string& text) {
-  const int value = IEKeywords::FindKeyword(kind, FromUtf8(Upper(text)));
-  if (value < 0) throw CUsageError("option '--" + option + "' does not know '" + text + "'");
-  return value;
-}
-
-TIEMask ParseKeywordList(const CCommandLine& line, const std::string& option, EMaskKind kind) {
-  TIEMask mask = 0;
-  if (line.Has(option))
-    for (const std::string& item : SplitList(option, line.Value(option)))
-      mask |= IEUtils::ToFlag(ParseKeyword(option, kind, item));
-  return mask;
-}
-
 TRequest ParseRequest(const CCommandLine& line) {
   TRequest request;
   if (line.Has("direction")) {
@@ -103,7 +82,7 @@ TRequest ParseRequest(const CCommandLine& line) {
 
 // Reads the settings file first when one is given, so that it decides what the catalogue holds.
 const CIEFormatsData& OpenCatalogue(const CCommandLine& line) {
-  if (line.Has("settings")) IntializeIEFormatsDataFromFile(FromUtf8(line.Value("settings")));
+  ReadSettingsOption(line);
   return GetIEFormatsData();
 }
 

@@ -15,14 +15,6 @@ bool CanGo(const CIEFormat& format, bool exporting) {
   return direction == (exporting ? CIECommonType::DIRECTION_EXPORT : CIECommonType::DIRECTION_IMPORT);
 }
 
-bool SameNoCase(const std::string& a, const std::string& b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i)
-    if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i])))
-      return false;
-  return true;
-}
-
 // The extension of the last path component, without the dot; empty when it has none.
 std::string ExtensionOf(const std::string& path) {
   const size_t slash = path.find_last_of("/\\");
@@ -57,7 +49,7 @@ const CIEFormat* ByValue(const std::string& option, const std::string& value) {
   }
   std::vector<const CIEFormat*> matches;
   for (const CIEFormat* format : formats)
-    if (SameNoCase(ToUtf8(format->GetTitle()), value)) matches.push_back(format);
+    if (format->GetTitle().CompareNoCase(FromUtf8(value)) == 0) matches.push_back(format);
   if (matches.size() == 1) return matches[0];
   if (matches.empty())
     throw CUsageError("option '--" + option + "': no format has the title '" + value + "'");
@@ -80,7 +72,7 @@ const CIEFormat* ChooseFormat(const std::string& option, const std::string& valu
   std::vector<const CIEFormat*> candidates;
   if (!extension.empty())
     for (const CIEFormat* format : AllFormats())
-      if (CanGo(*format, exporting) && SameNoCase(ToUtf8(format->GetExtension(false)), extension))
+      if (CanGo(*format, exporting) && format->GetExtension(false).CompareNoCase(FromUtf8(extension)) == 0)
         candidates.push_back(format);
   if (candidates.size() == 1) return candidates[0];
   if (candidates.empty())

@@ -1,7 +1,5 @@
 #include "JobCommands.h"
 
-#include <algorithm>
-#include <cctype>
 #include <chrono>
 #include <cstdio>
 #include <iostream>
@@ -13,6 +11,7 @@
 #include "FileFuncs.h"
 #include "FormatChoice.h"
 #include "HostMessageBox.h"
+#include "HostOptions.h"
 #include "HostText.h"
 #include "IECatalogue.h"
 #include "IEFramework.h"
@@ -60,38 +59,30 @@ const char kInfoHelp[] =
     "  --json            print the model as JSON\n"
     "  --help            show this help\n";
 
-std::string Upper(std::string text) {
-  std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return std::toupper(c); });
-  return text;
-}
-
-int Keyword(const std::string& option, IEKeywords::EMaskKind kind, const std::string& text) {
-  const int value = IEKeywords::FindKeyword(kind, FromUtf8(Upper(text)));
-  if (value < 0) throw CUsageError("option '--" + option + "' does not know '" + text + "'");
-  return value;
-}
-
-// The job settings and job info that the options ask for.
-void ApplyOptions(const CCommandLine& line, const CIEFormat& input, TIESettings& settings,
-                  TIEJobInfo& jobInfo) {
+// Reads the formats settings file, picks the format of INPUT, and fills the job settings and job
+// info that the options ask for.
+const CIEFormat* PrepareImport(const CCommandLine& line, const std::string& input, TIESettings& settings,
+                               TIEJobInfo& jobInfo) {
+  ReadSettingsOption(line);
+  const CIEFormat* from = ChooseFormat("from", line.Value("from"), input, false);
   if (line.Has("types")) {
-    for (const std::string& item : SplitList("types", line.Value("types")))
-      settings.AddDataType(static_cast<EIEDataType>(Keyword("types", IEKeywords::MASK_DATA_TYPES, item)));
+    settings.m_nDataTypes = ParseKeywordList(line, "types", IEKeywords::MASK_DATA_TYPES);
   } else {
     for (int type = 0; type < EIEDataType_COUNT; ++type)
-      if (input.IsDataTypeSupported(static_cast<EIEDataType>(type)))
+      if (from->IsDataTypeSupported(static_cast<EIEDataType>(type)))
         settings.AddDataType(static_cast<EIEDataType>(type));
   }
   if (line.Has("units"))
     settings.m_eDistUnits =
-        static_cast<EDIST_UNITS>(Keyword("units", IEKeywords::MASK_DISTANCE_UNITS, line.Value("units")));
+        static_cast<EDIST_UNITS>(ParseKeyword("units", IEKeywords::MASK_DISTANCE_UNITS, line.Value("units")));
   jobInfo.SetDistUnits(line.Has("job-units")
-                           ? static_cast<EDIST_UNITS>(Keyword("job-units", IEKeywords::MASK_DISTANCE_UNITS,
-                                                              line.Value("job-units")))
+                           ? static_cast<EDIST_UNITS>(ParseKeyword(
+                                 "job-units", IEKeywords::MASK_DISTANCE_UNITS, line.Value("job-units")))
                            : EDIST_UNITS::METERS);
   settings.m_bFlags7[TIESettings::FLAG_WRITE_CODE_DESCRIPTION] = line.Has("code-desc");
   // Without the catalogue beside the program, projection files are neither read nor written.
   InstallCoordinateSystemCatalog(settings);
+  return from;
 }
 
 // Runs the jobs of one verb through one loader and one data root, on worker threads announced by
@@ -168,10 +159,6 @@ bool Report(const char* what, EIEResult result) {
   return false;
 }
 
-void InitCatalogue(const CCommandLine& line) {
-  if (line.Has("settings")) IntializeIEFormatsDataFromFile(FromUtf8(line.Value("settings")));
-}
-
 }  // namespace
 
 int RunConvertCommand(const std::vector<std::string>& args) {
@@ -193,15 +180,12 @@ int RunConvertCommand(const std::vector<std::string>& args) {
     return 0;
   }
   if (line.Positional().size() != 2) throw CUsageError("needs INPUT and OUTPUT");
-  InitCatalogue(line);
   const std::string& input = line.Positional()[0];
   const std::string& output = line.Positional()[1];
-  const CIEFormat* from = ChooseFormat("from", line.Value("from"), input, false);
-  const CIEFormat* to = ChooseFormat("to", line.Value("to"), output, true);
-
   TIESettings settings;
   TIEJobInfo jobInfo;
-  ApplyOptions(line, *from, settings, jobInfo);
+  const CIEFormat* from = PrepareImport(line, input, settings, jobInfo);
+  const CIEFormat* to = ChooseFormat("to", line.Value("to"), output, true);
   settings.m_pMessageBox = new CHostMessageBox(line.Has("overwrite"));
 
   CJobHost host(line.Has("same-thread"), !line.Has("quiet") && qel_console::IsTerminal(2));
@@ -229,13 +213,10 @@ int RunInfoCommand(const std::vector<std::string>& args) {
     return 0;
   }
   if (line.Positional().size() != 1) throw CUsageError("needs INPUT");
-  InitCatalogue(line);
   const std::string& input = line.Positional()[0];
-  const CIEFormat* from = ChooseFormat("from", line.Value("from"), input, false);
-
   TIESettings settings;
   TIEJobInfo jobInfo;
-  ApplyOptions(line, *from, settings, jobInfo);
+  const CIEFormat* from = PrepareImport(line, input, settings, jobInfo);
 
   CJobHost host(false, false);
   host.Init(settings, jobInfo);

@@ -119,12 +119,13 @@ bool CIEParsersLoader::LoadExporter(const CIEFormat* format) { return LoadEntry(
 
 bool CIEParsersLoader::LoadEntry(const CIEFormat* format, bool exporter) {
   if (!format) return false;
-  CQelString name = format->GetDLLName(exporter);
+  const CQelString name = format->GetDLLName(exporter);
   void*& entry = exporter ? m_pExporterEntry : m_pImporterEntry;
-  if (entry && m_hLibrary && m_strLibraryName.Compare(name) == 0) return true;
-  if (m_hLibrary && m_strLibraryName.Compare(name) != 0) DetachCurrentParser();
+  const bool sameLibrary = m_hLibrary && m_strLibraryName == name;
+  if (entry && sameLibrary) return true;
+  if (m_hLibrary && !sameLibrary) DetachCurrentParser();
   void* found = nullptr;
-  bool ok = GetLibraryFunction(m_hLibrary, found, exporter ? "MakeExporter" : "MakeImporter", name);
+  const bool ok = GetLibraryFunction(m_hLibrary, found, exporter ? "MakeExporter" : "MakeImporter", name);
   if (!ok || !found) return false;
   entry = found;
   m_strLibraryName = name;

@@ -193,31 +193,12 @@ TEST(WinFind, LongNamesAreCut) {
   EXPECT_EQ(0, data.cFileName[MAX_PATH - 1]);
 }
 
-namespace {
-
-struct Asked {
-  int calls = 0;
-  CQelString text;
-  unsigned style = 0;
-};
-
-int Answer(void* context, const unsigned short* text, unsigned style) {
-  auto* asked = static_cast<Asked*>(context);
-  ++asked->calls;
-  asked->text = text;
-  asked->style = style;
-  return IDYES;
-}
-
-}  // namespace
-
 TEST(WinMessageBox, HandlerOrNo) {
   SetQuestionHandler(nullptr, nullptr);
   EXPECT_EQ(IDNO, AfxMessageBox(reinterpret_cast<const unsigned short*>(u"Overwrite?"),
                                 MB_YESNO | MB_ICONQUESTION));
   EXPECT_EQ(IDOK, AfxMessageBox(reinterpret_cast<const unsigned short*>(u"Note")));
-  Asked asked;
-  SetQuestionHandler(Answer, &asked);
+  QuestionRecorder asked;
   EXPECT_EQ(IDYES, AfxMessageBox(reinterpret_cast<const unsigned short*>(u"Overwrite?"),
                                  MB_YESNO | MB_ICONQUESTION));
   EXPECT_EQ(1, asked.calls);
@@ -230,25 +211,13 @@ TEST(WinMessageBox, HandlerOrNo) {
 
 namespace {
 
-// Puts the ANSI code page back when the test ends.
-class AnsiCodePageGuard {
- public:
-  AnsiCodePageGuard() : m_previous(qel_cp::GetAnsiCodePage()) {}
-  AnsiCodePageGuard(const AnsiCodePageGuard&) = delete;
-  AnsiCodePageGuard& operator=(const AnsiCodePageGuard&) = delete;
-  ~AnsiCodePageGuard() { qel_cp::SetAnsiCodePage(m_previous.c_str()); }
-
- private:
-  std::string m_previous;
-};
-
 const unsigned short* U(const char16_t* s) { return reinterpret_cast<const unsigned short*>(s); }
 
 }  // namespace
 
 TEST(WinCodePage, WideToMultiByte) {
-  AnsiCodePageGuard guard;
-  ASSERT_TRUE(qel_cp::SetAnsiCodePage("CP1252"));
+  AnsiCodePageScope cp1252("CP1252");
+  ASSERT_TRUE(cp1252.Ok());
   struct Row {
     unsigned codePage;
     int count;

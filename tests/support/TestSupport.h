@@ -13,6 +13,7 @@
 #include <string>
 
 #include "CodePage.h"
+#include "WinMessageBox.h"
 #include "qel_text.h"
 
 namespace qel_text {
@@ -124,4 +125,30 @@ class CentralEuropeanTime : public ::testing::Test {
  private:
   bool m_hadOld = false;
   std::string m_old;
+};
+
+// Installs itself as the process-wide question handler, records what it is asked and answers
+// with answer; the handler is removed when the object goes.
+class QuestionRecorder {
+ public:
+  QuestionRecorder() { SetQuestionHandler(Record, this); }
+  ~QuestionRecorder() { SetQuestionHandler(nullptr, nullptr); }
+  QuestionRecorder(const QuestionRecorder&) = delete;
+  QuestionRecorder& operator=(const QuestionRecorder&) = delete;
+  QuestionRecorder(QuestionRecorder&&) = delete;
+  QuestionRecorder& operator=(QuestionRecorder&&) = delete;
+
+  int answer = IDYES;
+  int calls = 0;
+  CQelString text;
+  unsigned style = 0;
+
+ private:
+  static int Record(void* context, const unsigned short* text, unsigned style) {
+    auto* self = static_cast<QuestionRecorder*>(context);
+    ++self->calls;
+    self->text = text;
+    self->style = style;
+    return self->answer;
+  }
 };

@@ -460,29 +460,6 @@ class FakeMessageBox : public IIEMessageBox {
   int m_answer;
 };
 
-struct HookRecord {
-  int answer = IDYES;
-  int calls = 0;
-  CQelString text;
-  unsigned style = 0;
-};
-
-int RecordingHook(void* context, const unsigned short* text, unsigned style) {
-  auto* record = static_cast<HookRecord*>(context);
-  ++record->calls;
-  record->text = text;
-  record->style = style;
-  return record->answer;
-}
-
-// Removes the process-wide question handler when the test ends.
-struct HookGuard {
-  HookGuard() = default;
-  HookGuard(const HookGuard&) = delete;
-  HookGuard& operator=(const HookGuard&) = delete;
-  ~HookGuard() { SetQuestionHandler(nullptr, nullptr); }
-};
-
 }  // namespace
 
 TEST(IEUtilsFolders, IsExportFileWithSameName) {
@@ -505,13 +482,11 @@ TEST(IEUtilsFolders, IsExportFileWithSameName) {
   EXPECT_TRUE(IsExportFileWithSameName(existing, copy, nullptr));
   delete copy;
 
-  HookGuard guard;
   SetQuestionHandler(nullptr, nullptr);
   EXPECT_FALSE(IsExportFileWithSameName(existing, nullptr, nullptr));  // nobody agreed
   EXPECT_TRUE(IsExportFileWithSameName(missing, nullptr, nullptr));
 
-  HookRecord record;
-  SetQuestionHandler(RecordingHook, &record);
+  QuestionRecorder record;
   EXPECT_TRUE(IsExportFileWithSameName(existing, nullptr, nullptr));
   EXPECT_EQ(1, record.calls);
   EXPECT_EQ(u"File " + existing + u" already exists. Overwrite?", record.text);

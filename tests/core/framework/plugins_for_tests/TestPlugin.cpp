@@ -38,8 +38,8 @@ class TestImporter : public CImporterImpl {
     m_pData->GetCurDataset()->Add(point);
     return IE_RESULT_OK;
   }
-  static void* operator new(std::size_t n) noexcept { return dlmalloc(n); }
-  static void operator delete(void* p) noexcept { dlfree(p); }
+  // The core deletes the importer, so it comes from the shared allocator.
+  QEL_DECLARE_SHARED_ALLOCATION()
 };
 
 // Writes a small file per step after opening it; behaviour decides how it ends.
