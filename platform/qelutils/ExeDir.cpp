@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "CodePage.h"
+#include "SystemPath.h"
 
 CQelString GetExeDir() {
   std::string path(4096, '\0');
@@ -14,7 +14,6 @@ CQelString GetExeDir() {
   const size_t slash = path.rfind('/');
   if (slash == std::string::npos) return CQelString();
   path.resize(slash == 0 ? 1 : slash);
-  std::u16string wide;
-  qel_cp::EncodingToUtf16("UTF-8", path.data(), path.size(), wide);
+  const std::u16string wide = qel_path::FromSystemPath(path.c_str());
   return CQelString(reinterpret_cast<const unsigned short*>(wide.c_str()), static_cast<int>(wide.size()));
 }

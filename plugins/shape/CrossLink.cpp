@@ -198,9 +198,9 @@ bool CCrossLinkReader::Read(const CQelString& importFileName) {
   if (dot >= 0) name = name.Left(dot);
   name += u".clf";
   CBufferedFile file;
-  if (!file.Open(ToSystemPath(name).c_str(), "rb")) {
+  if (!file.Open(qel_path::ToSystemPath(name).c_str(), "rb")) {
     name = name.Left(name.GetLength() - 4) + CQelString(u".idx");
-    if (!file.Open(ToSystemPath(name).c_str(), "rb")) return false;
+    if (!file.Open(qel_path::ToSystemPath(name).c_str(), "rb")) return false;
   }
   if (!file.Seek(0, CBufferedFile::SEEK_FROM_END)) return false;
   uint64_t length = file.Tell();
@@ -317,7 +317,7 @@ const TCrossLinkRecord* CCrossLinkReader::GetAt(int index) const {
 }
 
 bool CCrossLinkWriter::Create(const CQelString& path) {
-  if (!m_file.Open(ToSystemPath(path).c_str(), "wb", 64 * 1024)) return false;
+  if (!m_file.Open(qel_path::ToSystemPath(path).c_str(), "wb", 64 * 1024)) return false;
   static const char kHeader[] = "FS014CrossLinkFile_Ver2.0";
   return m_file.Write(kHeader, 1, sizeof kHeader - 1) == sizeof kHeader - 1;
 }

@@ -96,7 +96,7 @@ bool ParseGeographicPart(CWktScanner& scan, TWktCoordinateSystem& cs) {
 
 bool ReadWholeFile(const CQelString& path, std::string& bytes) {
   CBufferedFile file;
-  if (!file.Open(ToSystemPath(path).c_str(), "rb", 16 * 1024)) return false;
+  if (!file.Open(qel_path::ToSystemPath(path).c_str(), "rb", 16 * 1024)) return false;
   char buffer[4096];
   size_t n;
   while ((n = file.Read(buffer, 1, sizeof buffer)) > 0) {
@@ -312,7 +312,7 @@ bool WriteProjectionFile(const CCsDictionary& dictionary, const IIECoordinateSys
   IEUtils::TStringA ansi;
   ansi.Add(text);
   CBufferedFile file;
-  if (!file.Open(ToSystemPath(path).c_str(), "wb", 16 * 1024)) return false;
+  if (!file.Open(qel_path::ToSystemPath(path).c_str(), "wb", 16 * 1024)) return false;
   size_t n = static_cast<size_t>(ansi.length());
   bool ok = file.Write(ansi.data(), 1, n) == n;
   return file.Close() && ok;

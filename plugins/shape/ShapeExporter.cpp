@@ -235,7 +235,7 @@ bool CShapeExporter::OpenKind(int kind, const CQelString& base) {
   CQelString extension = m_pFormat ? m_pFormat->GetExtension(true) : CQelString(u".shp");
   if (!IEUtils::IsExportFileWithSameName(name + extension, settings.m_pMessageBox, settings.m_hNotifyWnd))
     return false;
-  const std::string systemName = ToSystemPath(name);
+  const std::string systemName = qel_path::ToSystemPath(name);
   m_hShapes[kind] = shape_lib::CreateShapes(systemName.c_str(), kShapeTypes[kind]);
   if (!m_hShapes[kind]) return false;
   const std::string codePage = CodePageForNewTable();

@@ -187,7 +187,7 @@ EIEResult CShapeImporter::Import() const {
   TJob job;
   job.messages = &messages;
   const CQelString base = FileFuncs::ExtractPathNameWithoutExtFromPathName(m_strFileName);
-  const std::string systemBase = ToSystemPath(base);
+  const std::string systemBase = qel_path::ToSystemPath(base);
   job.shapes.reset(shape_lib::OpenShapes(systemBase.c_str()));
   job.table.reset(shape_lib::OpenTable(systemBase.c_str(), false));
 

@@ -7,7 +7,7 @@
 
 EIEResult CShapeMessages::Finish(EIEResult result) {
   if (GetMessages().empty()) return result;
-  std::string file = ToSystemPath(m_strFileName);
+  std::string file = qel_path::ToSystemPath(m_strFileName);
   for (const std::string& message : GetMessages())
     std::fprintf(stderr, "shapeplug: %s: %s\n", file.c_str(), message.c_str());
   return result;

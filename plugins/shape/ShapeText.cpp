@@ -63,14 +63,6 @@ std::string Narrow(const CQelString& text) {
 
 }  // namespace
 
-std::string ToSystemPath(const CQelString& path) {
-  CQelString p(path);
-  p.Replace('\\', '/');
-  std::string out;
-  qel_cp::Utf16ToEncoding("UTF-8", p, static_cast<size_t>(p.GetLength()), out);
-  return out;
-}
-
 CQelString AnsiBytesToText(const char* bytes, int count) {
   std::u16string wide;
   if (count > 0) qel_cp::AnsiToUtf16(bytes, static_cast<size_t>(count), wide);

@@ -1,14 +1,13 @@
-// Text and number helpers of the shapefile plug-in: file names for the system, the code page of
-// a dBASE table, and number text that never follows the process locale.
+// Text and number helpers of the shapefile plug-in: the code page of a dBASE table, and number
+// text that never follows the process locale.
 #pragma once
 
 #include <cstdint>
 #include <string>
 
+#include "SystemPath.h"
 #include "qel_text.h"
 
-// The path as the system takes it: UTF-8, with '\' turned into '/'.
-std::string ToSystemPath(const CQelString& path);
 // Bytes in the process code page as text.
 CQelString AnsiBytesToText(const char* bytes, int count);
 // The text in the process code page, cut to at most maxBytes without splitting a character. The
