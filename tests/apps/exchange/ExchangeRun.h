@@ -41,7 +41,7 @@ inline std::string ExchangePath() {
 }
 
 // Runs "exchange ARGS" with its output in files of folder; prefix goes before the command (for
-// example environment settings), suffix after it (for example "& sleep 1; kill ...").
+// example environment settings).
 inline TRun Run(const std::string& folder, const std::vector<std::string>& args,
                 const std::string& prefix = "") {
   std::string command = prefix + Quote(ExchangePath());
